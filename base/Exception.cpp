@@ -1,0 +1,3 @@
+#include "base/Exception.h"
+
+Exception::~Exception() = default;

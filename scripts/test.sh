@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The test command: installs what is needed, then builds every preset and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export VX_ROOT=$PWD
+start=$(date +%s)
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+werror=-DVX_WERROR=ON
+
+build() {  # preset
+    echo "=== configure and build: $1"
+    cmake --preset "$1" $werror >/dev/null
+    cmake --build --preset "$1" -j "$jobs"
+}
+
+run_tests() {  # preset
+    echo "=== test: $1"
+    ctest --preset "$1" -j "$jobs" --timeout 600
+}
+
+build linux-asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests linux-asan
+
+build linux
+run_tests linux
+cmake --install build/linux --prefix dist/linux >/dev/null
+
+build linux-tsan
+run_tests linux-tsan
+
+build win64
+source scripts/wine-env.sh
+run_tests win64
+cmake --install build/win64 --prefix dist/win64 >/dev/null
+
+build win32
+cmake --install build/win32 --prefix dist/win32 >/dev/null
+bash scripts/check-exports.sh
+
+build fuzz
+bash scripts/fuzz.sh 5
+
+echo "=== all presets built and tested in $(( $(date +%s) - start )) s"
