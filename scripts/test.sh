@@ -10,10 +10,11 @@ bash scripts/setup.sh
 jobs=$(nproc)
 werror=-DVX_WERROR=ON
 
-build() {  # preset
+build() {  # preset: configure, build, and install into dist/<preset> (end-to-end tests use it)
     echo "=== configure and build: $1"
     cmake --preset "$1" $werror >/dev/null
     cmake --build --preset "$1" -j "$jobs"
+    cmake --install "build/$1" --prefix "dist/$1" >/dev/null
 }
 
 run_tests() {  # preset
@@ -26,7 +27,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests linux-asa
 
 build linux
 run_tests linux
-cmake --install build/linux --prefix dist/linux >/dev/null
 
 build linux-tsan
 run_tests linux-tsan
@@ -34,10 +34,8 @@ run_tests linux-tsan
 build win64
 source scripts/wine-env.sh
 run_tests win64
-cmake --install build/win64 --prefix dist/win64 >/dev/null
 
 build win32
-cmake --install build/win32 --prefix dist/win32 >/dev/null
 bash scripts/check-exports.sh
 
 build fuzz
