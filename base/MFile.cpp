@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -218,6 +219,9 @@ void TMFile::ReadStringsFromFile(const std::string& fileName, TStringList& strin
         file.Open();
         file.SetPointer(0);
         std::vector<char> chunk(static_cast<std::size_t>(chunkSize));
+        // Lines gather in a deque, which never moves what it holds, and go into the list in one
+        // step at the end: a file of millions of lines then costs no regrowing of the list.
+        std::deque<std::string> found;
         std::string line;     // the part of a line that began in an earlier chunk
         bool afterCr = false; // the last byte seen was a CR, across chunk borders too
         for (;;) {
@@ -234,10 +238,10 @@ void TMFile::ReadStringsFromFile(const std::string& fileName, TStringList& strin
                     continue;
                 }
                 if (line.empty()) {
-                    strings.Add(std::string(start, p));
+                    found.emplace_back(start, p);
                 } else {
                     line.append(start, p);
-                    strings.Add(std::move(line));
+                    found.push_back(std::move(line));
                     line.clear();
                 }
                 afterCr = c == '\r';
@@ -249,7 +253,9 @@ void TMFile::ReadStringsFromFile(const std::string& fileName, TStringList& strin
             }
             if (n < chunkSize) break;
         }
-        if (!line.empty()) strings.Add(std::move(line));
+        if (!line.empty()) found.push_back(std::move(line));
+        strings.Reserve(static_cast<int>(found.size()));
+        for (auto& s : found) strings.Add(std::move(s));
         file.Close();
     } catch (...) {
         strings.Clear();
