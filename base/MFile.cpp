@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/Mfierror.h"
 #include "base/StringList.h"
-#include "base/TemporaryFileErrors.h"
 #include "platform/FileModes.h"
 
 TMCustomFile::~TMCustomFile() {

@@ -3,35 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "base/TdtTools.h"
 #include "platform/System.h"
-
-std::string TemporaryFormatLogTime(const platform::LocalDateTime& t, TdtTools::TdtFormat format) {
-    char buf[64];
-    switch (format) {
-    case TdtTools::fmtDateLN:
-        std::snprintf(buf, sizeof buf, "%d-%02d-%02d", t.Year, t.Month, t.Day);
-        break;
-    case TdtTools::fmtTimeHM:
-        std::snprintf(buf, sizeof buf, "%02d:%02d", t.Hour, t.Minute);
-        break;
-    case TdtTools::fmtTimeHMS:
-        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.Hour, t.Minute, t.Second);
-        break;
-    case TdtTools::fmtTimeHMSms:
-        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d.%03d", t.Hour, t.Minute, t.Second, t.Millisecond);
-        break;
-    case TdtTools::fmtSQLAnyDateTime:
-    case TdtTools::fmtASE11:
-        std::snprintf(buf, sizeof buf, "%d/%02d/%02d %02d:%02d:%02d", t.Year, t.Month, t.Day, t.Hour,
-                      t.Minute, t.Second);
-        break;
-    default:
-        std::snprintf(buf, sizeof buf, "%d%02d%02d%02d%02d%02d%03d", t.Year, t.Month, t.Day, t.Hour, t.Minute,
-                      t.Second, t.Millisecond);
-        break;
-    }
-    return buf;
-}
 
 TMLogfile::~TMLogfile() {
     std::lock_guard<std::recursive_mutex> guard(lock_);
@@ -70,7 +43,7 @@ void TMLogfile::Log(std::string_view text) {
     std::string prefix = "[";
     prefix += id;
     prefix += "] ";
-    prefix += TemporaryFormatLogTime(platform::LocalNow(), dtFormat_);
+    prefix += TdtTools().ToString(dtFormat_);
     prefix += "> ";
     const std::string indent(prefix.size(), ' ');
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/MFile.h"
-#include "base/TemporaryDateTimeFormat.h"
+#include "base/TdtTools.h"
 
 class VXLUMO_API TMLogfile : public TMCustomFile {
     VX_CLASS(TMLogfile, TMCustomFile)

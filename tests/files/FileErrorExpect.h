@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "base/TemporaryFileErrors.h"
+#include "base/Mfierror.h"
 
 namespace files_test {
 
@@ -31,7 +31,7 @@ inline EMFileError ExpectFileError(const std::function<void()>& op, int code, co
         op();
     } catch (const EMFileError& e) {
         EXPECT_EQ(e.Code(), code);
-        const EMException* inner = e.Inner();
+        const EMException* inner = e.Inner.get();
         switch (cause.What) {
         case Cause::None:
             EXPECT_EQ(inner, nullptr);
@@ -41,7 +41,7 @@ inline EMFileError ExpectFileError(const std::function<void()>& op, int code, co
             EXPECT_NE(w, nullptr) << "the cause is not the system error";
             if (w) {
                 EXPECT_EQ(w->ApiName(), cause.Api);
-                EXPECT_NE(w->Code(), 0u);
+                EXPECT_NE(w->Code(), 0);
             }
             break;
         }

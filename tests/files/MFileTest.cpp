@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FileErrorExpect.h"
+#include "platform/Cp1250.h"
 #include "platform/FileModes.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
@@ -134,7 +135,9 @@ TEST(MFile, OpeningFailuresCarryTheSystemError) {
     f.SetReadOnly(true);
     f.SetPath(gone);
     ASSERT_TRUE(platform::DeleteFile(gone)); // vanished between choosing and opening
-    ExpectFileError([&] { f.Open(); }, 104, SystemCause("CreateFile"));
+    EMFileError e = ExpectFileError([&] { f.Open(); }, 104, SystemCause("CreateFile"));
+    EXPECT_EQ(e.Message(), "[F/104] " + std::string("Błąd operacji we/wy na pliku"_pl));
+    EXPECT_EQ(e.PathText(), gone);
     EXPECT_FALSE(f.GetActive());
 
     ASSERT_TRUE(platform::CreateDirectory(dir.File("folder")));
