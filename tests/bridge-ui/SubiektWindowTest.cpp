@@ -40,8 +40,10 @@ protected:
                                                  bridge::BridgeFolders{current.Cp1250(), program.Cp1250()});
         window->Logic().ConnectionSleep = [](std::uint32_t) {};
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QTest::qWait(20); // the start-up timer
+        // The start-up timer may close the window before it is ever exposed.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !window->isVisible() || window->windowHandle()->isExposed(); }));
+        QTest::qWait(20);
     }
     template <class W> W* Find(const char* name) { return window->findChild<W*>(name); }
 
