@@ -184,9 +184,14 @@ void TFrmSubiekt::ReadRequestFile(std::string contents) {
     };
     scanner.OnEndTag = [&](const std::string& n) { goods_.EndTag(AsciiUpperCase(n)); };
     scanner.OnContent = [&](const std::string& text) { goods_.Content(AsciiUpperCase(text)); };
-    std::string decoded = XmlScanner::DecodeDocument(contents);
-    contents = std::string(); // the raw bytes are not needed any more
-    scanner.ScanDecoded(decoded);
+    if (XmlScanner::NeedsDecoding(contents)) {
+        std::string decoded = XmlScanner::DecodeDocument(contents);
+        contents = std::string(); // the raw bytes are not needed any more
+        contents.swap(decoded);
+    }
+    // The goods file is about as long as the request: one allocation rather than many.
+    goods_.Text().reserve(goods_.Text().size() + contents.size() + 256);
+    scanner.ScanDecoded(contents);
 }
 
 void TFrmSubiekt::ProcessRequest() {

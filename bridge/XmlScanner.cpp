@@ -151,6 +151,8 @@ private:
     }
 
     bool Markup() {
+        char next = pos_ + 1 < doc_.size() ? doc_[pos_ + 1] : '\0';
+        if (next != '!' && next != '?' && next != '/') return Element();
         if (StartsWith(doc_, pos_, "<!--")) {
             pos_ += 4;
             return SkipPast("-->");
@@ -175,6 +177,11 @@ private:
             if (s_.OnEndTag) s_.OnEndTag(name);
             return true;
         }
+        return Element();
+    }
+
+    // A start tag or an empty-element tag with its attributes.
+    bool Element() {
         ++pos_;
         std::string name = Name();
         if (name.empty()) return false;
@@ -240,6 +247,16 @@ private:
 };
 
 } // namespace
+
+bool XmlScanner::NeedsDecoding(std::string_view document) {
+    if (StartsWith(document, 0, "\xEF\xBB\xBF")) return true;
+    std::string encoding = DeclaredEncoding(document);
+    bool utf8 = encoding.empty() || encoding == "utf-8" || encoding == "utf8";
+    if (!utf8 || !cp1250::IsValidUtf8(document)) return false;
+    for (char c : document)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false; // plain ASCII reads the same either way
+}
 
 std::string XmlScanner::DecodeDocument(std::string_view document) {
     if (StartsWith(document, 0, "\xEF\xBB\xBF")) document.remove_prefix(3);

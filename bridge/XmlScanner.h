@@ -35,6 +35,8 @@ public:
     // 8-bit code page) as it is; utf-8 or no declaration narrowed from UTF-8, unless the bytes
     // are not UTF-8 at all, in which case they are taken as they stand.
     static std::string DecodeDocument(std::string_view document);
+    // False when DecodeDocument would hand the bytes back unchanged (no copy is then needed).
+    static bool NeedsDecoding(std::string_view document);
 
     // Element text normalisation: leading and trailing blanks dropped, inner runs made one space.
     static std::string NormaliseWhiteSpace(std::string_view text);
