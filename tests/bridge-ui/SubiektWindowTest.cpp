@@ -18,6 +18,11 @@
 #include "support/TempDir.h"
 #include "ui/qt/QtText.h"
 
+// The system's font library keeps a cache it never frees; that is not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
 namespace {
 
 class SubiektWindowTest : public testing::Test {

@@ -112,7 +112,11 @@ SubiektWindow::SubiektWindow(bridge::ProgramRunner& runner, bridge::CasPrtcLibra
     timer_.start();
 }
 
-SubiektWindow::~SubiektWindow() = default;
+SubiektWindow::~SubiektWindow() {
+    // The controls outlive this part of the window while the base class tears them down; what
+    // they signal then (a combo box losing its line edit) must not reach the handlers here.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 void SubiektWindow::TimerTick() {
     logic_->TimerTick();
