@@ -182,6 +182,18 @@ TEST_F(SubiektWindowTest, SaveAndCancelWriteTheirFiles) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(SubiektWindowTest, FailuresAreShownByTheGeneralErrorHandler) {
+    Open();
+    // The current folder vanishes: saving the settings fails.
+    std::filesystem::remove_all(current.Path());
+    QString said;
+    AnswerNextBox(QMessageBox::Ok, &said);
+    QTest::mouseClick(Find<QPushButton>("Button4"), Qt::LeftButton);
+    EXPECT_TRUE(said.contains("PROG_KOM.CFG")) << said.toStdString();
+    EXPECT_TRUE(window->isVisible());
+    std::filesystem::create_directory(current.Path());
+}
+
 TEST_F(SubiektWindowTest, ConfigurationRequestFillsTheFieldsAndWaits) {
     current.Write(
         "Prog_kom.cfg",

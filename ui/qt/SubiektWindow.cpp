@@ -13,6 +13,8 @@
 
 #include "QtText.h"
 #include "base/Exception.h"
+#include "base/ExceptionHandler.h"
+#include "base/Macerror.h"
 
 using bridge::SettingsField;
 
@@ -102,6 +104,14 @@ SubiektWindow::SubiektWindow(bridge::ProgramRunner& runner, bridge::CasPrtcLibra
     layout->addLayout(bar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The application's general error handler: what ends an operation is shown in a message box.
+    InstallApplicationExceptionHandler(
+        [this](TObject*, const std::exception* e) {
+            QMessageBox::critical(this, QCoreApplication::applicationName(), ToQt(ExceptionMessage(*e)),
+                                  QMessageBox::Ok);
+        },
+        this);
+
     logic_ = std::make_unique<bridge::TFrmSubiekt>(*this, *this, runner, casprtc, std::move(folders));
     SetPanelColour(bridge::PanelColour::ButtonFace);
 
@@ -116,6 +126,7 @@ SubiektWindow::~SubiektWindow() {
     // The controls outlive this part of the window while the base class tears them down; what
     // they signal then (a combo box losing its line edit) must not reach the handlers here.
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    if (ApplicationExceptionHandlerOwner() == this) RemoveApplicationExceptionHandler();
 }
 
 void SubiektWindow::TimerTick() {
@@ -163,9 +174,7 @@ void SubiektWindow::ShowMessage(const std::string& message) {
 }
 
 void SubiektWindow::ShowException(const std::exception& error) {
-    auto* ex = dynamic_cast<const Exception*>(&error);
-    QMessageBox::critical(this, QCoreApplication::applicationName(), ToQt(ex ? ex->Message() : error.what()),
-                          QMessageBox::Ok);
+    EMException::ShowExceptionNow(&error);
 }
 
 void SubiektWindow::BeginWait() {
