@@ -6,6 +6,7 @@
 
 #include "Fakes.h"
 #include "platform/Cp1250.h"
+#include "platform/Files.h"
 #include "platform/Locale.h"
 #include "support/TempDir.h"
 
@@ -93,7 +94,7 @@ TEST_F(FrmSubiektTest, SendWritesGoodsFileRunsSenderAndReportsOk) {
     ASSERT_EQ(runner.Calls.size(), 1u);
     EXPECT_EQ(runner.Calls[0].Program, program.File("CAScale.exe"));
     EXPECT_EQ(runner.Calls[0].Arguments, std::vector<std::string>{"Plufeed.XML"});
-    EXPECT_EQ(runner.Calls[0].WorkDir, program.Cp1250() + "/");
+    EXPECT_EQ(runner.Calls[0].WorkDir, program.Cp1250() + platform::PathSeparator());
     EXPECT_GT(view.KeptAlive, 0);
     EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
     EXPECT_FALSE(Has(program, "Cascale.log"));
@@ -386,7 +387,7 @@ TEST_F(FrmSubiektTest, FailuresGoToTheGeneralHandlerAndTouchNothingElse) {
 }
 
 TEST_F(FrmSubiektTest, ProgramFolderEndsWithSeparator) {
-    EXPECT_EQ(form->ProgramFolder(), program.Cp1250() + "/");
+    EXPECT_EQ(form->ProgramFolder(), program.Cp1250() + platform::PathSeparator());
     bridge::TFrmSubiekt f(view, errors, runner, library, {"", "/x/"});
     EXPECT_EQ(f.ProgramFolder(), "/x/");
 }
