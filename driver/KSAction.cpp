@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "driver/DriverFile.h"
 #include "driver/ErrorChain.h"
 #include "driver/HostText.h"
 #include "platform/Cp1250.h"
@@ -228,4 +229,15 @@ int KSAction::LogMessageBox(const std::string& text, const std::string& caption,
     default:
         return 0;
     }
+}
+
+void KSAction::WriteCommLog(const std::string& header) {
+    try {
+        DriverFile log(CommLogPath(), DriverFile::Mode::Append);
+        log.Write(std::string(80, '-') + "\r\n" + header + "\r\n" + commLog_->Text() + "\r\n" + "\r\n");
+        log.Close();
+    } catch (...) {
+        return;  // the log is a help for the service; its lines wait for the next attempt
+    }
+    commLog_->Clear();
 }
