@@ -178,7 +178,7 @@ TEST_F(LToolsFiles, ArchiveFileAppendsAHeaderAndTheLines) {
     ASSERT_EQ(lines.Count(), 15) << a;
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[1].rfind("----------- [EKSPORT WYKONANY DNIA: ", 0), 0u);
-    EXPECT_EQ(lines[1].substr(lines[1].size() - 15), "] ------------");
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 14), "] ------------");
     EXPECT_EQ(lines[2], "ZMIANA LISTY");
     EXPECT_EQ(lines[3], "uwaga");
     EXPECT_EQ(lines[4], "L1");
