@@ -33,6 +33,7 @@ run_tests linux-tsan
 
 build win64
 source scripts/wine-env.sh
+trap vx_wine_stop EXIT
 run_tests win64
 
 build win32
