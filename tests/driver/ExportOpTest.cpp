@@ -26,7 +26,9 @@ std::string FakePCas() {
 #endif
 }
 
-std::string WithSeparator(const std::string& folder) { return platform::JoinPath(folder, ""); }
+std::string WithSeparator(const std::string& folder) {
+    return platform::JoinPath(folder, "");
+}
 
 const std::string kStarted = "Uruchamianie programu komunikacyjnego\x01OK";
 const std::string kEnded = std::string("Zakończono komunikację z wagą"_pl) + "\x01OK";
@@ -51,11 +53,12 @@ protected:
 
 TEST_F(ScaleCfg, DefaultsGiveTheKnownFile) {
     VXLumoAction action(static_cast<TKSLibrary*>(host.Library()), 1);
-    EXPECT_EQ(action.ScaleCfgText(), "SCALE_NO;1\r\nCAS_SCALE_TYPE;CL5000\r\nMEDIUM;TCPIP\r\nIP_ADDRESS;192.168.0.12\r\n"
-                                     "IP_PORT;20304\r\nRS232_PORT;COM1\r\nRS232_SPEED;19200\r\nADD_CFG;\r\n\r\n"
-                                     "FILE_KASA_EXP;C:\\WYM\\kasa.exp\r\nFILE_WYNIK_EXP;C:\\WYM\\wynik.exp\r\n\r\n"
-                                     "EXPORT_KIND;ACTUAL\r\nWEIGHED_ITEMS;LONG\r\nPLU_FROM;BARCODE\r\nBARCODE_MIN;1\r\n"
-                                     "BARCODE_MAX;999\r\nPREFIX;29\r\nSUBGROUP;N\r\nSUBGROUP_NO;\r\n");
+    EXPECT_EQ(action.ScaleCfgText(),
+              "SCALE_NO;1\r\nCAS_SCALE_TYPE;CL5000\r\nMEDIUM;TCPIP\r\nIP_ADDRESS;192.168.0.12\r\n"
+              "IP_PORT;20304\r\nRS232_PORT;COM1\r\nRS232_SPEED;19200\r\nADD_CFG;\r\n\r\n"
+              "FILE_KASA_EXP;C:\\WYM\\kasa.exp\r\nFILE_WYNIK_EXP;C:\\WYM\\wynik.exp\r\n\r\n"
+              "EXPORT_KIND;ACTUAL\r\nWEIGHED_ITEMS;LONG\r\nPLU_FROM;BARCODE\r\nBARCODE_MIN;1\r\n"
+              "BARCODE_MAX;999\r\nPREFIX;29\r\nSUBGROUP;N\r\nSUBGROUP_NO;\r\n");
 }
 
 TEST_F(ScaleCfg, ValuesByParameter) {
@@ -65,13 +68,20 @@ TEST_F(ScaleCfg, ValuesByParameter) {
         const char* key;
         const char* expected;
     } rows[] = {
-        {"VxLumoMedium", "0", "MEDIUM", "RS232"},          {"VxLumoMedium", "1", "MEDIUM", "TCPIP"},
-        {"VxLumoMedium", "2", "MEDIUM", "OTHER"},          {"VxLumoMedium", "7", "MEDIUM", "OTHER"},
-        {"VxLumoIPPort", "port", "IP_PORT", "0"},          {"RodzajTransmisji", "3", "EXPORT_KIND", "REPLACE"},
-        {"RodzajTransmisji", "2", "EXPORT_KIND", "ACTUAL"}, {"RodzajTransmisji", "4", "EXPORT_KIND", "ACTUAL"},
-        {"VxLumoWeighedItems", "0", "WEIGHED_ITEMS", "SHORT"}, {"VxLumoPluFrom", "0", "PLU_FROM", "PLU"},
-        {"VxLumoSubgroup", "1", "SUBGROUP", "Y"},          {"VxLumoSubgroupNo", "12", "SUBGROUP_NO", "12"},
-        {"VxLumoAddCfg", " a b ", "ADD_CFG", " a b "},     {"VxLumoCasScaleType", "LP16", "CAS_SCALE_TYPE", "LP16"},
+        {"VxLumoMedium", "0", "MEDIUM", "RS232"},
+        {"VxLumoMedium", "1", "MEDIUM", "TCPIP"},
+        {"VxLumoMedium", "2", "MEDIUM", "OTHER"},
+        {"VxLumoMedium", "7", "MEDIUM", "OTHER"},
+        {"VxLumoIPPort", "port", "IP_PORT", "0"},
+        {"RodzajTransmisji", "3", "EXPORT_KIND", "REPLACE"},
+        {"RodzajTransmisji", "2", "EXPORT_KIND", "ACTUAL"},
+        {"RodzajTransmisji", "4", "EXPORT_KIND", "ACTUAL"},
+        {"VxLumoWeighedItems", "0", "WEIGHED_ITEMS", "SHORT"},
+        {"VxLumoPluFrom", "0", "PLU_FROM", "PLU"},
+        {"VxLumoSubgroup", "1", "SUBGROUP", "Y"},
+        {"VxLumoSubgroupNo", "12", "SUBGROUP_NO", "12"},
+        {"VxLumoAddCfg", " a b ", "ADD_CFG", " a b "},
+        {"VxLumoCasScaleType", "LP16", "CAS_SCALE_TYPE", "LP16"},
     };
     for (const Row& r : rows) {
         std::string old = host.params[r.param];
@@ -85,7 +95,8 @@ TEST_F(ScaleCfg, BarcodeFormatsFromTheHostList) {
     host.list = {"2??????", "28????"};
     VXLumoAction action(static_cast<TKSLibrary*>(host.Library()), 1);
     std::string text = action.ScaleCfgText();
-    EXPECT_NE(text.find("\r\n\r\nBCD_FORMAT;2WWWWWW\r\nBCD_FORMAT;28WWWW\r\n\r\nEXPORT_KIND;"), std::string::npos);
+    EXPECT_NE(text.find("\r\n\r\nBCD_FORMAT;2WWWWWW\r\nBCD_FORMAT;28WWWW\r\n\r\nEXPORT_KIND;"),
+              std::string::npos);
 }
 
 TEST_F(ScaleCfg, ProgramPathJoinsTheFolderOnce) {
@@ -120,8 +131,10 @@ protected:
         return lines;
     }
     std::vector<StatusLine> ErrorLines(const std::string& name, const std::string& message) {
-        return {{false, 2, std::string("Podczas wykonywania operacji '"_pl) + name + std::string("' wystąpił błąd:"_pl)},
-                {false, 2, message}};
+        return {
+            {false, 2,
+             std::string("Podczas wykonywania operacji '"_pl) + name + std::string("' wystąpił błąd:"_pl)},
+            {false, 2, message}};
     }
     FakeHost host;
     TempDir work, driverDir;
@@ -158,7 +171,8 @@ TEST_F(Export, RefusedResultIsAnErrorAfterBothLines) {
     host.saveAnswer = 0;
     EXPECT_EQ(host.Operation(-5), 0);
     std::vector<StatusLine> expected = {{false, 0, kStarted}, {false, 0, kEnded}};
-    for (auto& l : ErrorLines("eksport automatyczny", std::string("Błąd zapisu wyniku eksportu do bazy danych"_pl)))
+    for (auto& l :
+         ErrorLines("eksport automatyczny", std::string("Błąd zapisu wyniku eksportu do bazy danych"_pl)))
         expected.push_back(l);
     EXPECT_EQ(host.lines, expected);
 }
@@ -227,4 +241,4 @@ TEST_F(Export, TestConnectionLeavesTheConfigurationAlone) {
     EXPECT_FALSE(fs::exists(driverDir.Path() / "pcas-run.txt"));
 }
 
-}  // namespace
+} // namespace

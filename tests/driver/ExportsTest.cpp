@@ -1,6 +1,7 @@
 // The entry points a host calls before and around its operations.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "FakeHost.h"
@@ -18,13 +19,16 @@ struct Buffer {
     std::string Text() const { return std::string(data, strnlen(data, sizeof data)); }
 };
 
-TEST(Exports, LibraryTypeIsTwo) { EXPECT_EQ(SKXDLLTypBiblioteki(), 2); }
+TEST(Exports, LibraryTypeIsTwo) {
+    EXPECT_EQ(SKXDLLTypBiblioteki(), 2);
+}
 
 TEST(Exports, LibraryProperties) {
     struct Row {
         int number;
         std::string expected;
-    } rows[] = {{1, "CAS (przez PCas.exe)"}, {2, "VX_Lumo"}, {102, "0"}, {103, "0"}, {4, ""}, {0, ""}, {-1, ""}};
+    } rows[] = {
+        {1, "CAS (przez PCas.exe)"}, {2, "VX_Lumo"}, {102, "0"}, {103, "0"}, {4, ""}, {0, ""}, {-1, ""}};
     for (const Row& r : rows) {
         Buffer b;
         SKXDLLWlasciwosci(b.data, r.number);
@@ -33,8 +37,10 @@ TEST(Exports, LibraryProperties) {
     }
     Buffer description;
     SKXDLLWlasciwosci(description.data, 3);
-    EXPECT_EQ(description.Text().rfind("Komunikacja z wagami CAS przez program PCas.exe.\r\nDokumentacja:\r\n", 0), 0u);
-    SKXDLLWlasciwosci(nullptr, 1);  // a null buffer receives nothing
+    EXPECT_EQ(
+        description.Text().rfind("Komunikacja z wagami CAS przez program PCas.exe.\r\nDokumentacja:\r\n", 0),
+        0u);
+    SKXDLLWlasciwosci(nullptr, 1); // a null buffer receives nothing
 }
 
 struct ParamRow {
@@ -48,7 +54,8 @@ TEST_P(ParameterTable, FillsAllFiveBuffersAndClearsFlags) {
     const ParamRow& r = GetParam();
     Buffer name, caption, def, min, max;
     std::int32_t flags = 99;
-    EXPECT_EQ(SKXDLLParametr(r.group, r.index, name.data, caption.data, def.data, min.data, max.data, &flags), r.type);
+    EXPECT_EQ(SKXDLLParametr(r.group, r.index, name.data, caption.data, def.data, min.data, max.data, &flags),
+              r.type);
     EXPECT_EQ(name.Text(), r.name);
     EXPECT_EQ(caption.Text(), r.caption);
     EXPECT_EQ(def.Text(), r.def);
@@ -59,15 +66,16 @@ TEST_P(ParameterTable, FillsAllFiveBuffersAndClearsFlags) {
 
 INSTANTIATE_TEST_SUITE_P(
     Exports, ParameterTable,
-    testing::Values(ParamRow{101, 0, 3, "VxLumoCasScaleType", "Typ wagi", "CL5000", "", ""},
-                    ParamRow{101, 3, 4, "VxLumoIPPort", "(TCP/IP) Port IP", "20304", "1", "32767"},
-                    ParamRow{101, 5, 3, "VxLumoRS232Speed", std::string("(RS-232) Prędkość"_pl), "19200", "", ""},
-                    ParamRow{101, 11, 4, "VxLumoPrefix", std::string("Przedrostek ważony (kody krótkie)"_pl), "29",
-                             "21", "99"},
-                    ParamRow{101, 13, 1, "VxLumoSubgroupNo", "Skojarzona podgrupa PLU", "", "", ""},
-                    ParamRow{102, 0, 6, "VxLumoDriverDir", "CAS (PCas.exe) - Katalog programu PCas.exe", "", "", ""},
-                    ParamRow{101, 14, 0, "", "", "", "", ""}, ParamRow{101, -1, 0, "", "", "", "", ""},
-                    ParamRow{102, 1, 0, "", "", "", "", ""}, ParamRow{103, 0, 0, "", "", "", "", ""}),
+    testing::Values(
+        ParamRow{101, 0, 3, "VxLumoCasScaleType", "Typ wagi", "CL5000", "", ""},
+        ParamRow{101, 3, 4, "VxLumoIPPort", "(TCP/IP) Port IP", "20304", "1", "32767"},
+        ParamRow{101, 5, 3, "VxLumoRS232Speed", std::string("(RS-232) Prędkość"_pl), "19200", "", ""},
+        ParamRow{101, 11, 4, "VxLumoPrefix", std::string("Przedrostek ważony (kody krótkie)"_pl), "29", "21",
+                 "99"},
+        ParamRow{101, 13, 1, "VxLumoSubgroupNo", "Skojarzona podgrupa PLU", "", "", ""},
+        ParamRow{102, 0, 6, "VxLumoDriverDir", "CAS (PCas.exe) - Katalog programu PCas.exe", "", "", ""},
+        ParamRow{101, 14, 0, "", "", "", "", ""}, ParamRow{101, -1, 0, "", "", "", "", ""},
+        ParamRow{102, 1, 0, "", "", "", "", ""}, ParamRow{103, 0, 0, "", "", "", "", ""}),
     [](const testing::TestParamInfo<ParamRow>& info) {
         return "Group" + std::to_string(info.param.group) + "Index" +
                (info.param.index < 0 ? std::string("Minus1") : std::to_string(info.param.index));
@@ -80,7 +88,8 @@ TEST(Exports, ParameterAcceptsNullFlagsAndNullBuffers) {
 TEST(Exports, EveryParameterOfGroup101HasANameAndCaption) {
     for (int index = 0; index < 14; ++index) {
         Buffer name, caption, def, min, max;
-        EXPECT_NE(SKXDLLParametr(101, index, name.data, caption.data, def.data, min.data, max.data, nullptr), 0);
+        EXPECT_NE(SKXDLLParametr(101, index, name.data, caption.data, def.data, min.data, max.data, nullptr),
+                  0);
         EXPECT_FALSE(name.Text().empty());
         EXPECT_FALSE(caption.Text().empty());
     }
@@ -185,4 +194,4 @@ TEST(Exports, LibrariesKeepTheirOwnHostDataAndCallbacks) {
     EXPECT_EQ(b.envActionIds, std::vector<int>{2});
 }
 
-}  // namespace
+} // namespace

@@ -13,7 +13,9 @@ std::map<std::int32_t, FakeHost*>& Hosts() {
     return hosts;
 }
 
-FakeHost& HostOf(std::int32_t hostData) { return *Hosts().at(hostData); }
+FakeHost& HostOf(std::int32_t hostData) {
+    return *Hosts().at(hostData);
+}
 
 void Copy(char* buffer, const std::string& text, std::size_t size) {
     std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
@@ -62,7 +64,7 @@ std::int32_t SKX_STDCALL OnSave(std::int32_t hostData, std::int32_t) {
     return h.saveAnswer;
 }
 
-}  // namespace
+} // namespace
 
 FakeHost::FakeHost(bool registerCallbacks) {
     static std::int32_t next = 1000;
@@ -96,4 +98,4 @@ void SetDefaultParams(FakeHost& host) {
         }
 }
 
-}  // namespace driver_test
+} // namespace driver_test

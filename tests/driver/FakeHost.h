@@ -11,7 +11,7 @@
 namespace driver_test {
 
 struct StatusLine {
-    bool replaced;  // ReplaceLineCallback rather than AddLineCallback
+    bool replaced; // ReplaceLineCallback rather than AddLineCallback
     int kind;
     std::string text;
     bool operator==(const StatusLine&) const = default;
@@ -58,4 +58,4 @@ private:
 // Loads the default parameters of the driver's table into the host.
 void SetDefaultParams(FakeHost& host);
 
-}  // namespace driver_test
+} // namespace driver_test

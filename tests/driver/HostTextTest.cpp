@@ -43,9 +43,18 @@ TEST(HostText, ToIntDefReadsDecimalNumbersOnly) {
     struct Row {
         const char* text;
         int expected;
-    } rows[] = {{"20304", 20304}, {" 12 ", 12}, {"-5", -5}, {"+7", 7}, {"", 0}, {"12a", 0}, {"0x10", 0},
-                {"-", 0},         {"99999999999", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}};
+    } rows[] = {{"20304", 20304},
+                {" 12 ", 12},
+                {"-5", -5},
+                {"+7", 7},
+                {"", 0},
+                {"12a", 0},
+                {"0x10", 0},
+                {"-", 0},
+                {"99999999999", 0},
+                {"2147483647", 2147483647},
+                {"-2147483648", -2147483647 - 1}};
     for (const Row& r : rows) EXPECT_EQ(hosttext::ToIntDef(r.text, 0), r.expected) << r.text;
 }
 
-}  // namespace
+} // namespace

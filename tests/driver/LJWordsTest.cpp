@@ -21,15 +21,17 @@ TEST_P(LJWordsSplit, Fields) {
     EXPECT_EQ(w.spare->Count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LJWords, LJWordsSplit,
-    testing::Values(SplitRow{"Empty", ";", "", {}}, SplitRow{"EmptyMiddleField", ";", "a;;b", {"a", "", "b"}},
-                    SplitRow{"TrailingSeparator", ";", "a;b;", {"a", "b"}},
-                    SplitRow{"LeadingSeparator", ";", ";a", {"", "a"}},
-                    SplitRow{"NoSeparator", ";", "abc", {"abc"}},
-                    SplitRow{"LongSeparatorLeavesItsRest", ";;", "a;;b", {"a", ";b"}},
-                    SplitRow{"NoSeparatorSet", "", "a;b", {"a;b"}}),
-    [](const testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LJWords, LJWordsSplit,
+                         testing::Values(SplitRow{"Empty", ";", "", {}},
+                                         SplitRow{"EmptyMiddleField", ";", "a;;b", {"a", "", "b"}},
+                                         SplitRow{"TrailingSeparator", ";", "a;b;", {"a", "b"}},
+                                         SplitRow{"LeadingSeparator", ";", ";a", {"", "a"}},
+                                         SplitRow{"NoSeparator", ";", "abc", {"abc"}},
+                                         SplitRow{"LongSeparatorLeavesItsRest", ";;", "a;;b", {"a", ";b"}},
+                                         SplitRow{"NoSeparatorSet", "", "a;b", {"a;b"}}),
+                         [](const testing::TestParamInfo<SplitRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(LJWords, WordPastTheEndSetsTheFlagUntilTheNextSplit) {
     TLJWords w;
@@ -45,4 +47,4 @@ TEST(LJWords, WordPastTheEndSetsTheFlagUntilTheNextSplit) {
     EXPECT_EQ(w.Word(0), "z");
 }
 
-}  // namespace
+} // namespace

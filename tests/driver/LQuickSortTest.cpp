@@ -25,13 +25,14 @@ protected:
     int FindCompare(int a) override { return Cmp(key, At(a)); }
 
 private:
-    int At(int i) const { return items.at(static_cast<std::size_t>(i)); }  // throws outside the items
+    int At(int i) const { return items.at(static_cast<std::size_t>(i)); } // throws outside the items
     static int Cmp(int x, int y) { return x < y ? -1 : x > y ? 1 : 0; }
 };
 
 TEST(LQuickSort, SortsRandomSortedReversedAndEqualItems) {
     std::mt19937 rng(7);
-    std::vector<std::vector<int>> inputs = {{}, {1}, {2, 1}, {5, 5, 5, 5, 5}, {1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}};
+    std::vector<std::vector<int>> inputs = {
+        {}, {1}, {2, 1}, {5, 5, 5, 5, 5}, {1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}};
     for (int n : {10, 101, 1000}) {
         std::vector<int> v(static_cast<std::size_t>(n));
         for (int& x : v) x = static_cast<int>(rng() % 50);
@@ -91,4 +92,4 @@ TEST(LQuickSort, EmptyRangesTouchNoItem) {
     EXPECT_EQ(s.FindInsertPlace(0, -1), 0);
 }
 
-}  // namespace
+} // namespace

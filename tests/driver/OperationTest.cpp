@@ -23,13 +23,14 @@ protected:
 
 TEST_F(Operation, ForeignSessionWaitsAndReturnsOneWithoutRunning) {
     char text[kSkxTextBufferSize] = "sesja X";
-    std::fill(text + 8, text + sizeof text, 'q');  // bytes after the text must stay as they are
+    std::fill(text + 8, text + sizeof text, 'q'); // bytes after the text must stay as they are
     char before[kSkxTextBufferSize];
     std::memcpy(before, text, sizeof text);
     EXPECT_EQ(host.Operation(-2, 0, 3, text), 1);
     EXPECT_EQ(std::memcmp(before, text, sizeof text), 0);
     ASSERT_EQ(host.lines.size(), 1u);
-    EXPECT_EQ(host.lines[0], (StatusLine{false, 0, std::string("Oczekiwanie na zamknięcie sesji 'sesja X'"_pl)}));
+    EXPECT_EQ(host.lines[0],
+              (StatusLine{false, 0, std::string("Oczekiwanie na zamknięcie sesji 'sesja X'"_pl)}));
     EXPECT_TRUE(host.askedParams.empty()) << "the operation must not run";
 }
 
@@ -37,14 +38,20 @@ TEST_F(Operation, UnsupportedCodesFailWithTwoErrorLines) {
     struct Row {
         int code;
         std::string name;
-    } rows[] = {{-3, std::string("import sprzedaży"_pl)}, {-4, "import paragonu"}, {-6, "import automatyczny"},
-                {-7, std::string("nasłuch"_pl)},          {-9, "import licznika"}, {7, "operacja [7]"},
-                {-10, "operacja [-10]"},                   {0, "operacja [0]"}};
+    } rows[] = {{-3, std::string("import sprzedaży"_pl)},
+                {-4, "import paragonu"},
+                {-6, "import automatyczny"},
+                {-7, std::string("nasłuch"_pl)},
+                {-9, "import licznika"},
+                {7, "operacja [7]"},
+                {-10, "operacja [-10]"},
+                {0, "operacja [0]"}};
     for (const Row& r : rows) {
         host.lines.clear();
         EXPECT_EQ(host.Operation(r.code), 0) << r.code;
         std::vector<StatusLine> expected = {
-            {false, 2, std::string("Podczas wykonywania operacji '"_pl) + r.name + std::string("' wystąpił błąd:"_pl)},
+            {false, 2,
+             std::string("Podczas wykonywania operacji '"_pl) + r.name + std::string("' wystąpił błąd:"_pl)},
             {false, 2, std::string("Urządzenie nie obsługuje zleconego typu operacji"_pl)}};
         EXPECT_EQ(host.lines, expected) << r.code;
     }
@@ -58,7 +65,8 @@ TEST_F(Operation, CodeMinus8DoesNothing) {
 
 TEST_F(Operation, TestConnectionIsNotSupportedByThisDriver) {
     EXPECT_EQ(host.Operation(-1), 0);
-    std::vector<StatusLine> expected = {{false, 2, std::string("Ten sterownik nie obsługuje testu połączenia"_pl)}};
+    std::vector<StatusLine> expected = {
+        {false, 2, std::string("Ten sterownik nie obsługuje testu połączenia"_pl)}};
     EXPECT_EQ(host.lines, expected);
 }
 
@@ -112,4 +120,4 @@ TEST_F(Operation, KeepAliveCopiesTheTextBackOnlyWhenTheSessionFits) {
     SKXDLLSerKasPodtrzymajSesje(host.Library(), nullptr, nullptr, 0, 0);
 }
 
-}  // namespace
+} // namespace

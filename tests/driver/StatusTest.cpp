@@ -84,7 +84,12 @@ TEST_F(Action, PercentProgress) {
     action.StartStatus(text, 3, 200);
     action.SetProgress(50);
     action.SetProgress(50);
-    EXPECT_EQ(host.lines, (std::vector<StatusLine>{{false, 0, text + ":\x01" "0 %"}, {true, 0, text + ":\x01" "25 %"}}));
+    EXPECT_EQ(host.lines, (std::vector<StatusLine>{{false, 0,
+                                                    text + ":\x01"
+                                                           "0 %"},
+                                                   {true, 0,
+                                                    text + ":\x01"
+                                                           "25 %"}}));
     host.lines.clear();
     action.SetStatusKind(1);
     EXPECT_EQ(host.lines, (std::vector<StatusLine>{{true, 2, text}}));
@@ -97,16 +102,33 @@ TEST_F(Action, CounterStatusMarksEveryLineAndCountsOnTheLast) {
     VXLumoAction action(Library(), 1);
     action.StartStatus("X\nY", 4, 10);
     action.SetProgress(7);
-    EXPECT_EQ(host.lines, (std::vector<StatusLine>{
-                              {false, 0, "X\x01" "0"}, {false, 0, "Y:\x01" "0"}, {true, 0, "Y:\x01" "7"}}));
+    EXPECT_EQ(host.lines, (std::vector<StatusLine>{{false, 0,
+                                                    "X\x01"
+                                                    "0"},
+                                                   {false, 0,
+                                                    "Y:\x01"
+                                                    "0"},
+                                                   {true, 0,
+                                                    "Y:\x01"
+                                                    "7"}}));
 }
 
 TEST_F(Action, StatusKindsOnTheLastLine) {
     struct Row {
         int kind;
         StatusLine line;
-    } rows[] = {{0, {true, 0, "S\x01OK"}}, {1, {true, 2, "S"}}, {2, {true, 1, "S"}},
-                {3, {true, 0, "S:\x01" "0 %"}}, {4, {true, 0, "S:\x01" "0"}}, {9, {true, 0, "S"}}};
+    } rows[] = {{0, {true, 0, "S\x01OK"}},
+                {1, {true, 2, "S"}},
+                {2, {true, 1, "S"}},
+                {3,
+                 {true, 0,
+                  "S:\x01"
+                  "0 %"}},
+                {4,
+                 {true, 0,
+                  "S:\x01"
+                  "0"}},
+                {9, {true, 0, "S"}}};
     for (const Row& r : rows) {
         FakeHost h;
         VXLumoAction action(static_cast<TKSLibrary*>(h.Library()), 1);
@@ -141,12 +163,14 @@ TEST_F(Action, ErrorReports) {
     action.ReportError("eksport", nullptr);
     action.ReportError("eksport", &abort);
     action.ReportError("eksport", &convert);
-    EXPECT_EQ(host.lines, (std::vector<StatusLine>{
-                              {false, 2, std::string("Podczas wykonywania operacji 'eksport' wystąpił nierozpoznawalny błąd"_pl)},
-                              {false, 2, std::string("Operacja 'eksport' została przerwana"_pl)},
-                              {false, 2, std::string("Podczas wykonywania operacji 'eksport' wystąpił błąd:"_pl)},
-                              {false, 2, "zła liczba"},
-                          }));
+    EXPECT_EQ(host.lines,
+              (std::vector<StatusLine>{
+                  {false, 2,
+                   std::string("Podczas wykonywania operacji 'eksport' wystąpił nierozpoznawalny błąd"_pl)},
+                  {false, 2, std::string("Operacja 'eksport' została przerwana"_pl)},
+                  {false, 2, std::string("Podczas wykonywania operacji 'eksport' wystąpił błąd:"_pl)},
+                  {false, 2, "zła liczba"},
+              }));
 }
 
 TEST_F(Action, HostListStopsAtTheFirstBlankLineAndIsFetchedOnce) {
@@ -170,7 +194,8 @@ TEST_F(Action, HostListEndsWhenTheHostSaysSo) {
 TEST_F(Action, LogMessageBoxAnswersByButtonSet) {
     VXLumoAction action(Library(), 1);
     const int expected[16] = {1, 1, 5, 2, 7, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int flags = 0; flags < 16; ++flags) EXPECT_EQ(action.LogMessageBox("t", "c", flags | 0x30), expected[flags]);
+    for (int flags = 0; flags < 16; ++flags)
+        EXPECT_EQ(action.LogMessageBox("t", "c", flags | 0x30), expected[flags]);
     EXPECT_EQ(action.CommLog().Count(), 16);
     EXPECT_EQ(action.CommLog()[0], "c (t)");
 }
@@ -188,4 +213,4 @@ TEST_F(Action, SaveExportResultFailsWhenTheHostRefuses) {
     EXPECT_EQ(host.saveCalls, 2);
 }
 
-}  // namespace
+} // namespace
