@@ -33,7 +33,7 @@ T Guarded(TKSActionBase& action, std::string_view operationName, T fallback, F c
 
 extern "C" {
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTypBiblioteki() {
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTypBiblioteki() {
     try {
         return 2;
     } catch (...) {
@@ -41,7 +41,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTypBiblioteki() {
     }
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t property) {
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t property) {
     try {
         hosttext::CopyToBuffer(buffer, hosttext::Trim(vxparams::LibraryProperty(property)));
     } catch (...) {
@@ -49,7 +49,7 @@ VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t propert
     }
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int32_t actionId, char* buffer,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int32_t actionId, char* buffer,
                                                         std::int32_t property) {
     try {
         auto action = AsLibrary(library)->CreateAction(actionId);
@@ -62,7 +62,7 @@ VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int3
     }
 }
 
-VXLUMO_API void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, std::int32_t, std::int32_t,
+SKXDLL_EXPORT void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, std::int32_t, std::int32_t,
                                                        void* window) {
     TKSLibrary* library = nullptr;
     try {
@@ -77,21 +77,21 @@ VXLUMO_API void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, st
     return library;
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback, std::int32_t type) {
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback, std::int32_t type) {
     try {
         AsLibrary(library)->RegisterCallback(callback, type);
     } catch (...) {
     }
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLZwolnijBiblioteke(void* library) {
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLZwolnijBiblioteke(void* library) {
     try {
         delete static_cast<TKSLibrary*>(library);
     } catch (...) {
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int32_t index, char* name,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int32_t index, char* name,
                                                    char* caption, char* defaultValue, char* minimum,
                                                    char* maximum, std::int32_t* flags) {
     try {
@@ -108,7 +108,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int3
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName, std::int32_t index,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName, std::int32_t index,
                                                               char* buffer) {
     try {
         std::string text = hosttext::Trim(vxparams::ListText(hosttext::FromBuffer(parameterName), index));
@@ -119,7 +119,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parame
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library, std::int32_t actionId,
                                                                   std::int32_t a, std::int32_t b,
                                                                   std::int32_t c) {
     try {
@@ -132,7 +132,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library,
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::int32_t) {
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::int32_t) {
     try {
         std::string description; // this driver has no device window
         hosttext::CopyToBuffer(buffer, description);
@@ -142,7 +142,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::int3
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::int32_t actionId,
                                                           std::int32_t first, std::int32_t flag,
                                                           std::int32_t second, std::int32_t third) {
     try {
@@ -155,7 +155,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::in
     }
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std::int32_t actionId,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std::int32_t actionId,
                                                               char* buffer) {
     try {
         hosttext::CopyToBuffer(buffer, "");
@@ -168,7 +168,7 @@ VXLUMO_API void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std
     }
 }
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int32_t actionId,
                                                          std::int32_t* session, char* text,
                                                          std::int32_t operationCode,
                                                          std::int32_t operationArg) {
@@ -184,7 +184,7 @@ VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int
     }
 }
 
-VXLUMO_API void SKX_STDCALL SKXDLLSerKasPodtrzymajSesje(void* library, std::int32_t* session, char* text,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasPodtrzymajSesje(void* library, std::int32_t* session, char* text,
                                                         std::int32_t value, std::int32_t flag) {
     try {
         skxops::KeepSession(static_cast<TKSLibrary*>(library), session, text, value, flag);

@@ -7,8 +7,11 @@
 
 #if defined(_WIN32)
 #define SKX_STDCALL __stdcall
+// The .def file exports the entry points under their plain names (no _Name@N in 32-bit DLLs).
+#define SKXDLL_EXPORT
 #else
 #define SKX_STDCALL
+#define SKXDLL_EXPORT __attribute__((visibility("default")))
 #endif
 
 // Every text handed back to the host goes into a buffer of at least this many bytes.
@@ -43,33 +46,33 @@ typedef std::int32_t(SKX_STDCALL* TSKXSaveExportResultCallback)(std::int32_t hos
 // The type in which every callback is stored.
 typedef void(SKX_STDCALL* TSKXCallback)();
 
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTypBiblioteki();
-VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t property);
-VXLUMO_API void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int32_t actionId, char* buffer,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTypBiblioteki();
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t property);
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int32_t actionId, char* buffer,
                                                         std::int32_t property);
-VXLUMO_API void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, std::int32_t reserved1,
+SKXDLL_EXPORT void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, std::int32_t reserved1,
                                                        std::int32_t reserved2, void* window);
-VXLUMO_API void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback, std::int32_t type);
-VXLUMO_API void SKX_STDCALL SKXDLLZwolnijBiblioteke(void* library);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int32_t index, char* name,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback, std::int32_t type);
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLZwolnijBiblioteke(void* library);
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int32_t index, char* name,
                                                    char* caption, char* defaultValue, char* minimum,
                                                    char* maximum, std::int32_t* flags);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName, std::int32_t index,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName, std::int32_t index,
                                                               char* buffer);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library, std::int32_t actionId,
                                                                   std::int32_t a, std::int32_t b,
                                                                   std::int32_t c);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::int32_t reserved);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::int32_t reserved);
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::int32_t actionId,
                                                           std::int32_t first, std::int32_t flag,
                                                           std::int32_t second, std::int32_t third);
-VXLUMO_API void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std::int32_t actionId,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std::int32_t actionId,
                                                               char* buffer);
-VXLUMO_API std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int32_t actionId,
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int32_t actionId,
                                                          std::int32_t* session, char* text,
                                                          std::int32_t operationCode,
                                                          std::int32_t operationArg);
-VXLUMO_API void SKX_STDCALL SKXDLLSerKasPodtrzymajSesje(void* library, std::int32_t* session, char* text,
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasPodtrzymajSesje(void* library, std::int32_t* session, char* text,
                                                         std::int32_t reserved, std::int32_t flag);
 
 } // extern "C"
