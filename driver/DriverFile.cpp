@@ -1,8 +1,7 @@
 #include "driver/DriverFile.h"
 
-#include <cstdio>
-
 #include "base/Exception.h"
+#include "base/TdtTools.h"
 #include "platform/Cp1250.h"
 #include "platform/System.h"
 
@@ -86,17 +85,9 @@ void DriverFile::Close() {
 }
 
 std::string DriverFile::NowTimeHMSms() {
-    platform::LocalDateTime t = platform::LocalNow();
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", t.Hour % 100, t.Minute % 100, t.Second % 100,
-                  t.Millisecond % 1000);
-    return text;
+    return TdtTools().ToString(TdtTools::fmtTimeHMSms);
 }
 
 std::string DriverFile::Now4YDateTime() {
-    platform::LocalDateTime t = platform::LocalNow();
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.Year % 10000, t.Month % 100,
-                  t.Day % 100, t.Hour % 100, t.Minute % 100, t.Second % 100);
-    return text;
+    return TdtTools().ToString(TdtTools::fmt4YDateTime);
 }

@@ -50,7 +50,7 @@ SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosci(char* buffer, std::int32_t prop
 }
 
 SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::int32_t actionId, char* buffer,
-                                                        std::int32_t property) {
+                                                           std::int32_t property) {
     try {
         auto action = AsLibrary(library)->CreateAction(actionId);
         std::string text = Guarded(*action, "właściwości urządzenia"_pl, std::string(),
@@ -63,7 +63,7 @@ SKXDLL_EXPORT void SKX_STDCALL SKXDLLWlasciwosciUrzadzenia(void* library, std::i
 }
 
 SKXDLL_EXPORT void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData, std::int32_t, std::int32_t,
-                                                       void* window) {
+                                                          void* window) {
     TKSLibrary* library = nullptr;
     try {
         library = new TVXLumoLibrary(hostData);
@@ -77,7 +77,8 @@ SKXDLL_EXPORT void* SKX_STDCALL SKXDLLRejestrujBiblioteke(std::int32_t hostData,
     return library;
 }
 
-SKXDLL_EXPORT void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback, std::int32_t type) {
+SKXDLL_EXPORT void SKX_STDCALL SKXDLLRejestrujCallback(void* library, TSKXCallback callback,
+                                                       std::int32_t type) {
     try {
         AsLibrary(library)->RegisterCallback(callback, type);
     } catch (...) {
@@ -92,8 +93,8 @@ SKXDLL_EXPORT void SKX_STDCALL SKXDLLZwolnijBiblioteke(void* library) {
 }
 
 SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::int32_t index, char* name,
-                                                   char* caption, char* defaultValue, char* minimum,
-                                                   char* maximum, std::int32_t* flags) {
+                                                      char* caption, char* defaultValue, char* minimum,
+                                                      char* maximum, std::int32_t* flags) {
     try {
         TVXParamInfo info = vxparams::Parameter(group, index);
         hosttext::CopyToBuffer(name, info.name);
@@ -108,8 +109,8 @@ SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLParametr(std::int32_t group, std::i
     }
 }
 
-SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName, std::int32_t index,
-                                                              char* buffer) {
+SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* parameterName,
+                                                                 std::int32_t index, char* buffer) {
     try {
         std::string text = hosttext::Trim(vxparams::ListText(hosttext::FromBuffer(parameterName), index));
         hosttext::CopyToBuffer(buffer, text);
@@ -120,8 +121,8 @@ SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLTekstListyParametru(const char* par
 }
 
 SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasJakSzukacParagonu(void* library, std::int32_t actionId,
-                                                                  std::int32_t a, std::int32_t b,
-                                                                  std::int32_t c) {
+                                                                     std::int32_t a, std::int32_t b,
+                                                                     std::int32_t c) {
     try {
         auto action = AsLibrary(library)->CreateAction(actionId);
         bool how = Guarded(*action, "jak szukać paragonu"_pl, false,
@@ -143,8 +144,8 @@ SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOpisOkna(char* buffer, std::i
 }
 
 SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std::int32_t actionId,
-                                                          std::int32_t first, std::int32_t flag,
-                                                          std::int32_t second, std::int32_t third) {
+                                                             std::int32_t first, std::int32_t flag,
+                                                             std::int32_t second, std::int32_t third) {
     try {
         TKSLibrary* lib = AsLibrary(library);
         auto action = lib->CreateAction(actionId);
@@ -156,7 +157,7 @@ SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasPokazOkno(void* library, std:
 }
 
 SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, std::int32_t actionId,
-                                                              char* buffer) {
+                                                                 char* buffer) {
     try {
         hosttext::CopyToBuffer(buffer, "");
         auto action = AsLibrary(library)->CreateAction(actionId);
@@ -169,9 +170,9 @@ SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasNazwaZasobuDzielonego(void* library, 
 }
 
 SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::int32_t actionId,
-                                                         std::int32_t* session, char* text,
-                                                         std::int32_t operationCode,
-                                                         std::int32_t operationArg) {
+                                                            std::int32_t* session, char* text,
+                                                            std::int32_t operationCode,
+                                                            std::int32_t operationArg) {
     try {
         return skxops::RunOperation(AsLibrary(library), actionId, session, text, operationCode, operationArg);
     } catch (...) {
@@ -185,7 +186,7 @@ SKXDLL_EXPORT std::int32_t SKX_STDCALL SKXDLLSerKasOperacja(void* library, std::
 }
 
 SKXDLL_EXPORT void SKX_STDCALL SKXDLLSerKasPodtrzymajSesje(void* library, std::int32_t* session, char* text,
-                                                        std::int32_t value, std::int32_t flag) {
+                                                           std::int32_t value, std::int32_t flag) {
     try {
         skxops::KeepSession(static_cast<TKSLibrary*>(library), session, text, value, flag);
     } catch (...) {

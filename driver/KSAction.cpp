@@ -237,7 +237,7 @@ void KSAction::WriteCommLog(const std::string& header) {
         log.Write(std::string(80, '-') + "\r\n" + header + "\r\n" + commLog_->Text() + "\r\n" + "\r\n");
         log.Close();
     } catch (...) {
-        return;  // the log is a help for the service; its lines wait for the next attempt
+        return; // the log is a help for the service; its lines wait for the next attempt
     }
     commLog_->Clear();
 }

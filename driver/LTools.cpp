@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Exception.h"
+#include "base/TfTools.h"
 #include "driver/HostText.h"
 
 // One row per code set, the letters in the order Ą Ć Ę Ł Ń Ó Ś Ż Ź ą ć ę ł ń ó ś ż ź.
@@ -159,4 +160,13 @@ void TLTools::KorygujCyfreKontrolnaEAN13(std::string& code) const {
         sum += (digits[static_cast<std::size_t>(pos)] - '0') * weight;
     int check = sum % 10 == 0 ? 0 : 10 - sum % 10;
     code = digits + static_cast<char>('0' + check);
+}
+
+int TLTools::Str2Int(const std::string& text, int decimals) const {
+    TxfTools value;
+    value.FromString(text, 10, false);
+    long double scaled = value.Value();
+    for (int i = 0; i < decimals; ++i) scaled *= 10;
+    for (int i = 0; i > decimals; --i) scaled /= 10;
+    return static_cast<int>(TxfTools(scaled).Round(0));
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/TxTools.h"
 #include "platform/ConsoleProcess.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
@@ -71,10 +72,7 @@ std::string VXLumoAction::PCasPath() {
 void VXLumoAction::AppendBarcodeFormats(std::string& text) {
     TStringList& formats = HostList();
     for (int i = 0; i < formats.Count(); ++i) {
-        std::string format = formats[i];
-        for (char& c : format)
-            if (c == '?') c = 'W';
-        text += Format("BCD_FORMAT", format);
+        text += Format("BCD_FORMAT", TxTools(formats[i]).Chars2Char('?', 'W'));
     }
     if (formats.Count() > 0) text += Line("");
 }

@@ -115,6 +115,16 @@ TEST(LTools, Ean13CheckDigit) {
     }
 }
 
+TEST(LTools, Str2IntScalesAndRounds) {
+    TLTools t;
+    EXPECT_EQ(t.Str2Int("12,345", 2), 1235);
+    EXPECT_EQ(t.Str2Int("12.344", 2), 1234);
+    EXPECT_EQ(t.Str2Int("7", 0), 7);
+    EXPECT_EQ(t.Str2Int("0.5", 0), 1) << "halves round away from zero";
+    EXPECT_ANY_THROW(t.Str2Int("abc", 2));
+    EXPECT_ANY_THROW(t.Str2Int("-1", 2)) << "negative amounts are refused";
+}
+
 class LToolsFiles : public testing::Test {
 protected:
     TLTools t;

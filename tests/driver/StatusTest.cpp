@@ -4,6 +4,7 @@
 
 #include "FakeHost.h"
 #include "base/Exception.h"
+#include "base/Macerror.h"
 #include "driver/VXLumo.h"
 #include "platform/Cp1250.h"
 
@@ -171,6 +172,31 @@ TEST_F(Action, ErrorReports) {
                   {false, 2, std::string("Podczas wykonywania operacji 'eksport' wystąpił błąd:"_pl)},
                   {false, 2, "zła liczba"},
               }));
+}
+
+TEST_F(Action, ErrorReportOfTheLibrarySExceptionsWalksTheChainOfCauses) {
+    EMException::Language = 0;
+    EConvertError root("zła liczba");
+    EMToolsError middle(7, "tekst", &root);
+    EMToolsError outer(8, "tekst", &middle);
+    ASSERT_EQ(outer.GetTopicCount(), 3);
+    VXLumoAction action(Library(), 1);
+    action.ReportError("eksport", &outer);
+    std::vector<std::string> texts;
+    for (const auto& l : host.lines) {
+        EXPECT_EQ(l.kind, 2);
+        texts.push_back(l.text);
+    }
+    std::vector<std::string> expected = {
+        std::string("Podczas wykonywania operacji 'eksport' wystąpił błąd:"_pl),
+        "[" + outer.GetCode() + "] " + outer.GetTitle(),
+        "", // the tools' error has no description
+        "[" + middle.GetCode() + "] " + middle.GetTitle(),
+        "",
+        "[" + outer.GetTopics(2)->GetCode() + "] " + outer.GetTopics(2)->GetTitle(),
+        outer.GetTopics(2)->GetDescription()};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(outer.GetCode(), "TOOLS/8");
 }
 
 TEST_F(Action, HostListStopsAtTheFirstBlankLineAndIsFetchedOnce) {
