@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kPCasName = "PCas.exe";
 // The wait for PCas.exe sleeps this long between checks, keeping the host's thread idle.
-constexpr unsigned kPollMs = 5;
+constexpr int kPollMs = 5;
 
 std::string Line(const std::string& text) {
     return text + "\r\n";
@@ -113,7 +113,10 @@ void VXLumoAction::RunPCas() {
     // program. An empty folder name starts the program in the host's current folder.
     auto process = platform::StartConsoleProgram(PCasPath(), {ScaleCfgPath()}, ParamText("VxLumoDriverDir"));
     if (!process) throw Exception(platform::SystemErrorMessage(platform::LastError()));
-    while (process->IsRunning()) platform::Sleep(kPollMs);
+    // Each check waits at most kPollMs but returns as soon as the program has ended, so the
+    // host's thread stays idle without adding a poll interval to every export.
+    while (!process->Wait(kPollMs)) {
+    }
 }
 
 void VXLumoAction::Export() {
