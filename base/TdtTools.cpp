@@ -65,6 +65,11 @@ std::string Pad(int value, int width) {
     return buf;
 }
 
+// The value's lowest width decimal digits, zero-padded.
+void PutDigits(char* out, int value, int width) {
+    for (int i = width - 1; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
+}
+
 [[noreturn]] void Fail(std::string_view message) {
     throw Exception(std::string(message));
 }
@@ -286,10 +291,16 @@ std::string TdtTools::ToString(TdtFormat format) const {
     case fmtDateLN:
         return std::to_string(p.Year) + "-" + Pad(p.Month, 2) + "-" + Pad(p.Day, 2);
     default: {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d%02d%03d", p.Year, p.Month, p.Day, p.Hour,
-                      p.Minute, p.Second, p.Millisecond);
-        return buf;
+        // Written by hand: the exchange files stamp every record with this text.
+        char buf[17];
+        PutDigits(buf, p.Year, 4);
+        PutDigits(buf + 4, p.Month, 2);
+        PutDigits(buf + 6, p.Day, 2);
+        PutDigits(buf + 8, p.Hour, 2);
+        PutDigits(buf + 10, p.Minute, 2);
+        PutDigits(buf + 12, p.Second, 2);
+        PutDigits(buf + 14, p.Millisecond, 3);
+        return std::string(buf, sizeof buf);
     }
     }
 }
