@@ -98,11 +98,14 @@ template <std::size_t N> constexpr Converted<N> ConvertLiteral(const Utf8Literal
 
 template <Utf8Literal L> struct Literal {
     static constexpr auto value = ConvertLiteral(L);
+    static constexpr std::string_view view{value.data, value.size};
 };
 
 }  // namespace cp1250
 
-// "Błąd"_pl is the Windows-1250 form of the text, converted while compiling.
-template <cp1250::Utf8Literal L> constexpr std::string_view operator""_pl() {
-    return std::string_view(cp1250::Literal<L>::value.data, cp1250::Literal<L>::value.size);
+// "Błąd"_pl is the Windows-1250 form of the text, converted while compiling. It yields a
+// reference to the converted view: clang 14 crashes on two such literals turned into strings in
+// one function when the operator returns the view by value.
+template <cp1250::Utf8Literal L> constexpr const std::string_view& operator""_pl() {
+    return cp1250::Literal<L>::view;
 }
