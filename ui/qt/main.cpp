@@ -8,6 +8,12 @@
 #include "platform/Locale.h"
 #include "platform/System.h"
 
+// Under the leak checker of the sanitizer builds: the system's font library keeps a cache it
+// never frees, which is not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("pondero");
