@@ -13,7 +13,7 @@ namespace {
 constexpr long long kMsPerDay = 86400000LL;
 
 // Days from 1 January 1970 of a proleptic Gregorian date (H. Hinnant's algorithm).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -36,7 +36,7 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 }
 
 // 30 December 1899 counted from 1 January 1970.
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 } // namespace
 

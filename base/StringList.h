@@ -14,6 +14,8 @@ public:
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
     void Clear() { items_.clear(); }
+    // Room for count lines in all, so that adding that many moves nothing around.
+    void Reserve(int count) { items_.reserve(count > 0 ? static_cast<std::size_t>(count) : 0); }
 
     // Out-of-range indexes throw EListError.
     const std::string& operator[](int index) const;

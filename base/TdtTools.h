@@ -8,7 +8,7 @@
 
 class VXLUMO_API TdtTools {
 public:
-    enum TdtFormat {
+    enum TdtFormat : int {
         fmtDate,              // the system short date format
         fmt4YDate,            // the same with a four-digit year
         fmtTime,              // the system time format (written only)

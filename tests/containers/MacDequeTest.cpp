@@ -121,9 +121,9 @@ TEST(MacDeque, BehavesAsAVectorUnderRandomOperations) {
     for (std::int32_t m : {2, 3, 4, 7, 16, 200}) {
         SCOPED_TRACE(m);
         std::mt19937 rng(1234u + static_cast<unsigned>(m));
-        TMacDeque d(m);
         std::vector<std::intptr_t> model;
-        std::vector<std::intptr_t> deleted;
+        std::vector<std::intptr_t> deleted; // before the deque, which reports into it until it goes
+        TMacDeque d(m);
         d.OnDeleteData = [&](TObject*, void* data) { deleted.push_back(Untag(data)); };
         std::intptr_t next = 1;
         std::int32_t pos = -1; // the model's current position

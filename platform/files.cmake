@@ -1,0 +1,5 @@
+if(WIN32)
+    target_sources(vxlumo_objects PRIVATE ${CMAKE_CURRENT_LIST_DIR}/win32/FileModes.cpp)
+else()
+    target_sources(vxlumo_objects PRIVATE ${CMAKE_CURRENT_LIST_DIR}/posix/FileModes.cpp)
+endif()
