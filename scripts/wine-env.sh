@@ -3,11 +3,12 @@
 export WINEPREFIX="${WINEPREFIX:-${VX_ROOT:-$PWD}/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+# The server first, with nothing of ours as its output: wine's services started later inherit
+# the output of whoever started the server, and a test runner would wait for them to close it.
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
 if [[ ! -d "$WINEPREFIX/drive_c/windows" ]]; then
-    mkdir -p "$WINEPREFIX"
-    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
-    # wineboot leaves its services running; the persistent server below keeps them.
+    /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || true
 fi
-/usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
 # Stops the wine processes of this prefix (call when done, so nothing holds the output open).
 vx_wine_stop() { /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; }
