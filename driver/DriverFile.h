@@ -1,9 +1,10 @@
 #pragma once
-// A small file of the driver's tools: opened for reading, for a fresh write or for appending;
-// every failure is an exception naming the file. Closed when it goes.
+// The driver tools' way of using the library's file class: a file opened for reading, for a
+// fresh write or for appending, closed when it goes. Failures are the file class's EMFileError.
+#include <memory>
 #include <string>
 
-#include "platform/Files.h"
+class TMFile;
 
 class DriverFile {
 public:
@@ -14,7 +15,7 @@ public:
     DriverFile& operator=(const DriverFile&) = delete;
 
     void Write(const std::string& bytes);
-    // One line without its CR LF (CR, LF or CR LF end it); false at the end of the file.
+    // One line without its line end (CR, LF or CR LF); false at the end of the file.
     bool ReadLine(std::string& line);
     void Close();
 
@@ -23,12 +24,5 @@ public:
     static std::string Now4YDateTime();
 
 private:
-    [[noreturn]] void Fail(const char* what) const;
-    bool Fill();
-
-    std::string path_;
-    platform::FileHandle handle_ = platform::kInvalidFile;
-    std::string buffer_;
-    std::size_t pos_ = 0;
-    bool eof_ = false;
+    std::unique_ptr<TMFile> file_;
 };

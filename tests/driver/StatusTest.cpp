@@ -7,6 +7,8 @@
 #include "base/Macerror.h"
 #include "driver/VXLumo.h"
 #include "platform/Cp1250.h"
+#include "platform/Files.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -224,6 +226,30 @@ TEST_F(Action, LogMessageBoxAnswersByButtonSet) {
         EXPECT_EQ(action.LogMessageBox("t", "c", flags | 0x30), expected[flags]);
     EXPECT_EQ(action.CommLog().Count(), 16);
     EXPECT_EQ(action.CommLog()[0], "c (t)");
+}
+
+TEST_F(Action, CommLogAppendsABlockAndEmptiesTheLog) {
+    testing_support::TempDir dir;
+    host.workDir = platform::JoinPath(dir.Cp1250(), "");
+    VXLumoAction action(Library(), 1);
+    action.LogMessageBox("t", "c", 0);
+    action.LogMessageBox("t2", "c2", 4);
+    action.WriteCommLog("pierwszy");
+    EXPECT_EQ(action.CommLog().Count(), 0);
+    action.LogMessageBox("t3", "c3", 0);
+    action.WriteCommLog("drugi");
+    std::string dashes(80, '-');
+    EXPECT_EQ(dir.Read("kasa.log"), dashes + "\r\npierwszy\r\nc (t)\r\nc2 (t2)\r\n\r\n\r\n" + dashes +
+                                        "\r\ndrugi\r\nc3 (t3)\r\n\r\n\r\n");
+}
+
+TEST_F(Action, CommLogKeepsItsLinesWhenTheFileCannotBeWritten) {
+    testing_support::TempDir dir;
+    host.workDir = platform::JoinPath(dir.File("brak"), "");
+    VXLumoAction action(Library(), 1);
+    action.LogMessageBox("t", "c", 0);
+    action.WriteCommLog("nagłówek");
+    EXPECT_EQ(action.CommLog().Count(), 1);
 }
 
 TEST_F(Action, SaveExportResultFailsWhenTheHostRefuses) {
