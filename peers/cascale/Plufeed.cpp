@@ -134,6 +134,16 @@ bool ReadPlufeed(std::string_view document, Plufeed& feed, std::string& error) {
     std::string typ = "TCPIP", akcja, typDanych = "PLU", port, interval, retry;
     bool sawPort = false, sawAkcja = false, sawRoot = false;
     std::string open, text;
+    // The communication block's elements: their trimmed text, the last one winning.
+    struct Leaf {
+        const char* name;
+        std::string* value;
+        bool* seen;
+    };
+    const Leaf leaves[] = {{"Typ", &typ, nullptr},       {"Adres", &result.address, nullptr},
+                           {"Port", &port, &sawPort},    {"Interval", &interval, nullptr},
+                           {"Retry", &retry, nullptr},   {"RODZAJWAGI", &result.scaleKind, nullptr},
+                           {"AKCJA", &akcja, &sawAkcja}, {"TYPDANYCH", &typDanych, nullptr}};
     for (const XmlItem& item : items) {
         switch (item.kind) {
         case XmlItem::Kind::Text:
@@ -159,23 +169,11 @@ bool ReadPlufeed(std::string_view document, Plufeed& feed, std::string& error) {
             break;
         case XmlItem::Kind::EndTag: {
             if (!SameName(item.name, open)) break;
-            std::string value = Trim(text);
-            if (SameName(open, "Typ"))
-                typ = value;
-            else if (SameName(open, "Adres"))
-                result.address = value;
-            else if (SameName(open, "Port"))
-                port = value, sawPort = true;
-            else if (SameName(open, "Interval"))
-                interval = value;
-            else if (SameName(open, "Retry"))
-                retry = value;
-            else if (SameName(open, "RODZAJWAGI"))
-                result.scaleKind = value;
-            else if (SameName(open, "AKCJA"))
-                akcja = value, sawAkcja = true;
-            else if (SameName(open, "TYPDANYCH"))
-                typDanych = value;
+            for (const Leaf& leaf : leaves) {
+                if (!SameName(open, leaf.name)) continue;
+                *leaf.value = Trim(text);
+                if (leaf.seen) *leaf.seen = true;
+            }
             open.clear();
             break;
         }

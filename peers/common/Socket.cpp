@@ -109,16 +109,19 @@ bool IsLoopbackAddress(const std::string& address) {
     return ParseIpv4(address, octets) && octets[0] == 127;
 }
 
-Socket Listen(std::uint16_t& port, std::string& error) {
+Socket NewTcpSocket(std::string& error) {
     if (!StartSockets()) {
         error = std::string("nie można uruchomić obsługi gniazd"_pl);
         return {};
     }
     Socket s(FromNative(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)));
-    if (!s.Valid()) {
-        error = "socket: " + LastSocketError();
-        return {};
-    }
+    if (!s.Valid()) error = "socket: " + LastSocketError();
+    return s;
+}
+
+Socket Listen(std::uint16_t& port, std::string& error) {
+    Socket s = NewTcpSocket(error);
+    if (!s.Valid()) return {};
 #if !defined(_WIN32)
     int yes = 1;
     ::setsockopt(ToNative(s.Handle()), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
@@ -154,15 +157,8 @@ Socket Connect(const std::string& address, std::uint16_t port, std::string& erro
         error = "adres poza komputerem lokalnym";
         return {};
     }
-    if (!StartSockets()) {
-        error = std::string("nie można uruchomić obsługi gniazd"_pl);
-        return {};
-    }
-    Socket s(FromNative(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)));
-    if (!s.Valid()) {
-        error = "socket: " + LastSocketError();
-        return {};
-    }
+    Socket s = NewTcpSocket(error);
+    if (!s.Valid()) return {};
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     std::memcpy(&addr.sin_addr, octets, 4);
