@@ -182,14 +182,21 @@ void TKSActionBase::SaveExportResult() {
         throw Exception(std::string("Błąd zapisu wyniku eksportu do bazy danych"_pl));
 }
 
+namespace {
+constexpr std::string_view kOperationPrefix = "Podczas wykonywania operacji "_pl;
+constexpr std::string_view kUnknownErrorSuffix = " wystąpił nierozpoznawalny błąd"_pl;
+constexpr std::string_view kAbortedPrefix = "Operacja "_pl;
+constexpr std::string_view kAbortedSuffix = " została przerwana"_pl;
+constexpr std::string_view kErrorSuffix = " wystąpił błąd:\r\n"_pl;
+}  // namespace
+
 std::string TKSActionBase::ErrorText(const std::string& operationName, const Exception* e) {
-    if (!e)
-        return std::string("Podczas wykonywania operacji '"_pl) + operationName +
-               std::string("' wystąpił nierozpoznawalny błąd"_pl);
-    if (e->InheritsFromName("EAbort"))
-        return std::string("Operacja '"_pl) + operationName + std::string("' została przerwana"_pl);
-    std::string text = std::string("Podczas wykonywania operacji '"_pl) + operationName +
-                       std::string("' wystąpił błąd:\r\n"_pl);
+    // The texts are taken one at a time: clang 14 crashes on several Polish literals in one
+    // expression of this function.
+    const std::string quoted = "'" + operationName + "'";
+    if (!e) return std::string(kOperationPrefix) + quoted + std::string(kUnknownErrorSuffix);
+    if (e->InheritsFromName("EAbort")) return std::string(kAbortedPrefix) + quoted + std::string(kAbortedSuffix);
+    std::string text = std::string(kOperationPrefix) + quoted + std::string(kErrorSuffix);
     if (e->InheritsFromName("EMException")) return text + DescribeCauses(*e);
     return text + e->Message();
 }
