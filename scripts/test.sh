@@ -28,7 +28,10 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests linux-asa
 build linux
 run_tests linux
 
-build linux-tsan
+# ThreadSanitizer: only the threaded tests are built and run.
+echo "=== configure and build: linux-tsan (threaded tests)"
+cmake --preset linux-tsan $werror >/dev/null
+cmake --build --preset linux-tsan -j "$jobs" --target files_thread_tests
 run_tests linux-tsan
 
 build win64
@@ -36,6 +39,7 @@ source scripts/wine-env.sh
 trap vx_wine_stop EXIT
 run_tests win64
 
+# 32-bit Windows: this machine runs no 32-bit code; the libraries and programs are built and inspected.
 build win32
 bash scripts/check-exports.sh
 
