@@ -1,5 +1,7 @@
 #include "platform/Process.h"
 
+#include "platform/ConsoleProcess.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -60,7 +62,7 @@ private:
     bool ended_ = false;
 };
 
-}  // namespace
+} // namespace
 
 Process::~Process() = default;
 
@@ -114,6 +116,12 @@ std::unique_ptr<Process> Process::Start(const std::string& program, const std::v
     return std::make_unique<PosixProcess>(pid);
 }
 
+// No console windows here: a console program starts like any other.
+std::unique_ptr<Process> StartConsoleProgram(const std::string& program, const std::vector<std::string>& args,
+                                             const std::string& workDir) {
+    return Process::Start(program, args, workDir);
+}
+
 bool ShellOpen(const std::string& file, const std::string& parameters, const std::string& workDir) {
     std::vector<std::string> args;
     if (!parameters.empty()) args.push_back(parameters);
@@ -122,4 +130,4 @@ bool ShellOpen(const std::string& file, const std::string& parameters, const std
     return p != nullptr;
 }
 
-}  // namespace platform
+} // namespace platform

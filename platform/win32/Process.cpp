@@ -1,5 +1,7 @@
 #include "platform/Process.h"
 
+#include "platform/ConsoleProcess.h"
+
 #include "platform/win32/WindowsApi.h"
 
 #include "platform/win32/Wide.h"
@@ -36,7 +38,8 @@ public:
     ~Win32Process() override { ::CloseHandle(h_); }
     bool IsRunning() override { return ::WaitForSingleObject(h_, 0) == WAIT_TIMEOUT; }
     bool Wait(int timeoutMs) override {
-        return ::WaitForSingleObject(h_, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+        return ::WaitForSingleObject(h_, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs)) ==
+               WAIT_OBJECT_0;
     }
     int ExitCode() override {
         DWORD code = 0;
@@ -49,24 +52,42 @@ private:
     HANDLE h_;
 };
 
-}  // namespace
+std::unique_ptr<Process> StartProcess(const std::string& program, const std::vector<std::string>& args,
+                                      const std::string& workDir, DWORD creationFlags,
+                                      const STARTUPINFOW& si) {
+    std::wstring cmd = Quote(Wide(program));
+    for (const auto& a : args) cmd += L" " + Quote(Wide(a));
+    std::wstring app = Wide(program);
+    std::wstring dir = Wide(workDir);
+    STARTUPINFOW startup = si;
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(app.c_str(), cmd.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                          dir.empty() ? nullptr : dir.c_str(), &startup, &pi))
+        return nullptr;
+    ::CloseHandle(pi.hThread);
+    return std::make_unique<Win32Process>(pi.hProcess);
+}
+
+} // namespace
 
 Process::~Process() = default;
 
 std::unique_ptr<Process> Process::Start(const std::string& program, const std::vector<std::string>& args,
                                         const std::string& workDir) {
-    std::wstring cmd = Quote(Wide(program));
-    for (const auto& a : args) cmd += L" " + Quote(Wide(a));
-    std::wstring app = Wide(program);
-    std::wstring dir = Wide(workDir);
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(app.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          dir.empty() ? nullptr : dir.c_str(), &si, &pi))
-        return nullptr;
-    ::CloseHandle(pi.hThread);
-    return std::make_unique<Win32Process>(pi.hProcess);
+    return StartProcess(program, args, workDir, 0, si);
+}
+
+std::unique_ptr<Process> StartConsoleProgram(const std::string& program, const std::vector<std::string>& args,
+                                             const std::string& workDir) {
+    // A console program of another maker gets a console of its own, shown minimised without
+    // taking the focus.
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWMINNOACTIVE;
+    return StartProcess(program, args, workDir, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, si);
 }
 
 bool ShellOpen(const std::string& file, const std::string& parameters, const std::string& workDir) {
@@ -76,4 +97,4 @@ bool ShellOpen(const std::string& file, const std::string& parameters, const std
     return reinterpret_cast<INT_PTR>(r) > 32;
 }
 
-}  // namespace platform
+} // namespace platform
