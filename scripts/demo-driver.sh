@@ -46,7 +46,7 @@ printf '%s\r\n' \
     iconv -f UTF-8 -t CP1250 >"$work/kasa.exp"
 
 echo "=== demo-driver: skxhost describes the driver"
-"$dist/bin/skxhost" describe --driver "$dist/lib/libvxlumo.so" | head -12
+"$dist/bin/skxhost" describe --driver "$dist/lib/libvxlumo.so" | sed -n 1,12p  # sed reads all: no broken pipe
 echo "=== demo-driver: skxhost runs the export (operation -2) on scalesim at 127.0.0.1:$port"
 "$dist/bin/skxhost" run --driver "$dist/lib/libvxlumo.so" --workdir "$work" --params "$tmp/params.txt" \
     --list "$tmp/list.txt" --scale-no 1 --op -2
