@@ -81,7 +81,9 @@ protected:
 };
 
 // The translator registered when the library is loaded: the platform's text input and registry
-// errors become their EMException counterparts, any other exception but an EAbort is wrapped.
+// errors become their EMException counterparts, any other exception but an EAbort is wrapped in
+// an EMClassicException. That includes C++ exceptions that are not ours (std::bad_alloc and the
+// like): they are wrapped under their C++ type name, with what() as their message.
 VXLUMO_API std::unique_ptr<EMException> DefaultTranslator(const std::exception& e);
 
 // The class name of any exception: the name of our own classes, the C++ type name of others
