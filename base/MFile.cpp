@@ -222,7 +222,7 @@ void TMFile::ReadStringsFromFile(const std::string& fileName, TStringList& strin
         // Lines gather in a deque, which never moves what it holds, and go into the list in one
         // step at the end: a file of millions of lines then costs no regrowing of the list.
         std::deque<std::string> found;
-        std::string line;     // the part of a line that began in an earlier chunk
+        std::string line;     // the piece of a line that began in an earlier chunk
         bool afterCr = false; // the last byte seen was a CR, across chunk borders too
         for (;;) {
             const std::int64_t n = file.Read(chunk.data(), chunkSize);

@@ -31,7 +31,7 @@ public:
     // First line equal to text (byte for byte), or -1.
     int IndexOf(const std::string& text) const;
 
-    // name=value lines: the name is the part before the first "=".
+    // name=value lines: the name is what stands before the first "=".
     std::string Names(int index) const;
     std::string ValueFromIndex(int index) const;
     int IndexOfName(const std::string& name) const;

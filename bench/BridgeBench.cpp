@@ -9,29 +9,12 @@
 #include <string>
 
 #include "bridge/FrmSubiekt.h"
+#include "bridge/SilentView.h"
 #include "platform/Cp1250.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class NullView : public bridge::SubiektView, public bridge::GeneralErrorHandler {
-public:
-    bridge::ScaleSettings Fields;
-    std::string FieldText(bridge::SettingsField f) const override { return Fields[f]; }
-    void SetFieldText(bridge::SettingsField f, const std::string& t) override { Fields[f] = t; }
-    int PickedModelEntry() const override { return -1; }
-    void ShowSettingsPanel() override {}
-    void SetPanelColour(bridge::PanelColour) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    void KeepAlive() override {}
-    void Close() override {}
-    void ShowException(const std::exception& e) override { throw std::runtime_error(e.what()); }
-};
 
 struct Folders {
     fs::path Root, Current, Program;
@@ -74,7 +57,7 @@ template <class Runner> void BM_ProcessRequest(benchmark::State& state) {
     Runner runner;
     bridge::CasPrtcLibrary casprtc(folders.Program.string());
     for (auto _ : state) {
-        NullView view;
+        bridge::SilentView view(true);
         bridge::TFrmSubiekt form(view, view, runner, casprtc,
                                  {folders.Current.string(), folders.Program.string()});
         form.ProcessRequest();

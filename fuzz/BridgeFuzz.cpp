@@ -8,27 +8,10 @@
 #include <unistd.h>
 
 #include "bridge/FrmSubiekt.h"
+#include "bridge/SilentView.h"
 #include "platform/Files.h"
 
 namespace {
-
-class NullView : public bridge::SubiektView, public bridge::GeneralErrorHandler {
-public:
-    bridge::ScaleSettings Fields;
-    std::string FieldText(bridge::SettingsField f) const override { return Fields[f]; }
-    void SetFieldText(bridge::SettingsField f, const std::string& t) override { Fields[f] = t; }
-    int PickedModelEntry() const override { return -1; }
-    void ShowSettingsPanel() override {}
-    void SetPanelColour(bridge::PanelColour) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    void KeepAlive() override {}
-    void Close() override {}
-    void ShowException(const std::exception&) override {}
-};
 
 class NoProgram : public bridge::ProgramRunner {
 public:
@@ -66,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::WriteWholeFile(platform::JoinPath(folder, "Prog_kom.cfg"), settings);
     platform::WriteWholeFile(platform::JoinPath(folder, "ster_uni.xml"), request);
 
-    NullView view;
+    bridge::SilentView view;
     NoProgram runner;
     bridge::CasPrtcLibrary casprtc(platform::JoinPath(folder, "missing"));
     bridge::TFrmSubiekt form(view, view, runner, casprtc, {folder, folder});
