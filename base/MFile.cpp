@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -176,6 +175,11 @@ namespace {
 constexpr int kMinBlock = 64;
 constexpr int kMaxBlock = 65536;
 
+// CR, LF and a zero byte each end a line; CR LF ends one.
+inline bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n' || c == '\0';
+}
+
 } // namespace
 
 void TMFile::WriteStringsToFile(const std::string& fileName, const TStringList& strings, int bufferSize) {
@@ -189,7 +193,7 @@ void TMFile::WriteStringsToFile(const std::string& fileName, const TStringList& 
     std::size_t used = 0;
     const std::size_t size = block.size();
     for (int i = 0; i < strings.Count(); ++i) {
-        const std::string& s = strings[i];
+        const std::string_view s = strings[i];
         if (size > 0) {
             if (used + s.size() + 2 > size) {
                 file.Write(block.data(), static_cast<std::int64_t>(used));
@@ -219,43 +223,40 @@ void TMFile::ReadStringsFromFile(const std::string& fileName, TStringList& strin
         file.Open();
         file.SetPointer(0);
         std::vector<char> chunk(static_cast<std::size_t>(chunkSize));
-        // Lines gather in a deque, which never moves what it holds, and go into the list in one
-        // step at the end: a file of millions of lines then costs no regrowing of the list.
-        std::deque<std::string> found;
         std::string line;     // the piece of a line that began in an earlier chunk
-        bool afterCr = false; // the last byte seen was a CR, across chunk borders too
+        bool afterCr = false; // the last byte seen ended a line with CR, across chunk borders too
         for (;;) {
             const std::int64_t n = file.Read(chunk.data(), chunkSize);
             const char* p = chunk.data();
-            const char* end = p + n;
-            const char* start = p;
-            for (; p < end; ++p) {
-                char c = *p;
-                if (c != '\r' && c != '\n' && c != 0) continue;
-                if (c == '\n' && afterCr && p == start && line.empty()) {
-                    afterCr = false;
-                    start = p + 1;
-                    continue;
+            const char* const end = p + n;
+            // A LF right after the CR that ended a line belongs to that line's end.
+            if (afterCr && p < end && *p == '\n') ++p;
+            afterCr = false;
+            while (p < end) {
+                const char* stop = p;
+                while (stop < end && !IsLineEnd(*stop)) ++stop;
+                if (stop == end) {
+                    line.append(p, end);
+                    break;
                 }
                 if (line.empty()) {
-                    found.emplace_back(start, p);
+                    strings.Add(std::string_view(p, static_cast<std::size_t>(stop - p)));
                 } else {
-                    line.append(start, p);
-                    found.push_back(std::move(line));
+                    line.append(p, stop);
+                    strings.Add(line);
                     line.clear();
                 }
-                afterCr = c == '\r';
-                start = p + 1;
-            }
-            if (start < end) {
-                line.append(start, end);
-                afterCr = false;
+                p = stop + 1;
+                if (*stop == '\r') {
+                    if (p == end)
+                        afterCr = true;
+                    else if (*p == '\n')
+                        ++p;
+                }
             }
             if (n < chunkSize) break;
         }
-        if (!line.empty()) found.push_back(std::move(line));
-        strings.Reserve(static_cast<int>(found.size()));
-        for (auto& s : found) strings.Add(std::move(s));
+        if (!line.empty()) strings.Add(line);
         file.Close();
     } catch (...) {
         strings.Clear();

@@ -28,5 +28,5 @@ std::string TLJWords::Word(int index) {
         pastEnd = true;
         return {};
     }
-    return (*words)[index];
+    return std::string((*words)[index]);
 }

@@ -67,7 +67,7 @@ void TLTools::SaveListToFile(const TStringList* list, const std::string& fileNam
     try {
         if (platform::FileExists(fileName)) platform::DeleteFile(fileName);
         DriverFile f(fileName, DriverFile::Mode::Truncate);
-        for (int i = 0; i < list->Count(); ++i) f.Write((*list)[i] + "\r\n");
+        for (int i = 0; i < list->Count(); ++i) f.Write(std::string((*list)[i]) + "\r\n");
         f.Close();
     } catch (...) {
         // Saving a list is a convenience: a failure leaves the caller's work undisturbed.

@@ -72,7 +72,7 @@ std::string VXLumoAction::PCasPath() {
 void VXLumoAction::AppendBarcodeFormats(std::string& text) {
     TStringList& formats = HostList();
     for (int i = 0; i < formats.Count(); ++i) {
-        text += Format("BCD_FORMAT", TxTools(formats[i]).Chars2Char('?', 'W'));
+        text += Format("BCD_FORMAT", TxTools(std::string(formats[i])).Chars2Char('?', 'W'));
     }
     if (formats.Count() > 0) text += Line("");
 }

@@ -230,7 +230,7 @@ TEST_F(LToolsFiles, DebugLog) {
     EXPECT_EQ(lines[2].substr(12), " pierwszy drugi");
     EXPECT_EQ(lines[2][2], ':');
     EXPECT_EQ(lines[2][8], '.');
-    std::string first = lines[3], second = lines[4];
+    std::string first(lines[3]), second(lines[4]);
     EXPECT_EQ(first.size(), 12u + 3 + 48 + 2 + 16);
     EXPECT_EQ(first.substr(15, 6), "00 05 ");
     EXPECT_EQ(first.substr(12 + 3 + 48 + 2, 4), "....") << "bytes below 32 show as dots";

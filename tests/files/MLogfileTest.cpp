@@ -31,12 +31,12 @@ TEST(MLogfile, IndentsFurtherLinesByThePrefixWidth) {
     ASSERT_EQ(lines.Count(), 6);
     EXPECT_EQ(lines[0], "earlier");
     std::smatch m;
-    std::string first = lines[1];
+    std::string first(lines[1]);
     ASSERT_TRUE(std::regex_match(first, m, std::regex(R"((\[[0-9A-F]{8}\] \d{17}> )pierwsza)")));
     const std::string indent(m[1].length(), ' ');
     EXPECT_EQ(lines[2], indent + "druga");
     EXPECT_EQ(lines[3], indent + "ostatnia");
-    EXPECT_TRUE(std::regex_match(lines[4], std::regex(R"(\[[0-9A-F]{8}\] \d{17}> )")));
+    EXPECT_TRUE(std::regex_match(std::string(lines[4]), std::regex(R"(\[[0-9A-F]{8}\] \d{17}> )")));
     EXPECT_EQ(lines[5], indent);
     std::string raw = dir.Read("log.txt");
     EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
@@ -56,7 +56,7 @@ TEST(MLogfile, ReopeningAppends) {
     TMFile::ReadStringsFromFile(dir.File("log.txt"), lines, 64);
     ASSERT_EQ(lines.Count(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(std::regex_match(lines[i], std::regex(R"(\[[0-9A-F]{8}\] \d\d:\d\d:\d\d> wpis)")))
+        EXPECT_TRUE(std::regex_match(std::string(lines[i]), std::regex(R"(\[[0-9A-F]{8}\] \d\d:\d\d:\d\d> wpis)")))
             << lines[i];
 }
 

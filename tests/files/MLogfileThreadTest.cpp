@@ -40,7 +40,7 @@ TEST(MLogfileThreads, EntriesOfSeveralThreadsStayWhole) {
     std::map<int, std::string> idOf;
     for (int k = 0; k < lines.Count(); k += 2) {
         std::smatch m;
-        std::string head = lines[k];
+        std::string head(lines[k]);
         ASSERT_TRUE(std::regex_match(head, m, first)) << head;
         int t = std::stoi(m[2].str());
         int i = std::stoi(m[3].str());
