@@ -68,7 +68,9 @@ std::string_view LineStore::Keep(std::string_view text) {
         at = NewBlock(size);
     } else {
         if (size > room_) {
-            nextSize_ = std::min(std::max(nextSize_ * 2, kFirstBlock), kLargestBlock);
+            // Doubling from small, but never smaller than the line (below kOwnBlock, so within
+            // kLargestBlock).
+            nextSize_ = std::max(std::min(std::max(nextSize_ * 2, kFirstBlock), kLargestBlock), size);
             // The old block stays where it is, so text that is a view into it can still be read.
             free_ = NewBlock(nextSize_);
             room_ = nextSize_;

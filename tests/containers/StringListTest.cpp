@@ -19,13 +19,15 @@ std::vector<std::string> Contents(const TStringList& list) {
 }
 
 // Views handed out earlier stay valid and unchanged while the list keeps growing, also past lines
-// long enough to get a block of their own.
+// longer than the block in use or long enough to get a block of their own.
 TEST(StringListStorage, EarlierLinesSurviveGrowth) {
     TStringList list;
     std::vector<std::string_view> views;
     std::vector<std::string> expected;
     for (int i = 0; i < 20000; ++i) {
-        std::string line = i == 5000 ? std::string(3 << 20, 'L') : LineOf(i);
+        std::string line = i == 0      ? std::string(1000, 'F') // longer than a first block
+                           : i == 5000 ? std::string(3 << 20, 'L')
+                                       : LineOf(i);
         list.Add(line);
         views.push_back(list[i]);
         expected.push_back(std::move(line));
