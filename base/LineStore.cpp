@@ -62,7 +62,7 @@ char* LineStore::NewBlock(std::size_t size) {
 
 std::string_view LineStore::Keep(std::string_view text) {
     const std::size_t size = text.size();
-    if (size == 0) return {};
+    if (size == 0) return std::string_view("", 0); // never a null pointer: callers may memcpy from it
     char* at;
     if (size >= kOwnBlock) {
         at = NewBlock(size);
