@@ -5,6 +5,7 @@
 
 #include "base/Exception.h"
 #include "bridge/BridgeText.h"
+#include "bridge/RequestFile.h"
 #include "bridge/WagiCASPLU.h"
 #include "platform/Cp1250.h"
 #include "platform/FileNames.h"
@@ -165,33 +166,61 @@ void TFrmSubiekt::ReadSettingsFile(std::string contents) {
     scanner.Scan(contents);
 }
 
-void TFrmSubiekt::RequestTag(const std::string& name, const XmlAttributes& attributes) {
+void TFrmSubiekt::RequestTag(std::string_view name, const XmlAttributes& attributes) {
     if (name != "DANE") return;
     operation_.clear();
     for (const XmlAttribute& a : attributes)
         if (AsciiUpperCase(a.Name) == "OPERACJA") operation_ = AsciiUpperCase(a.Value);
 }
 
-void TFrmSubiekt::ReadRequestFile(std::string contents) {
-    XmlScanner scanner;
-    scanner.OnStartTag = [&](const std::string& n, const XmlAttributes& a) {
-        std::string name = AsciiUpperCase(n);
-        RequestTag(name, a);
-        goods_.StartTag(name);
-    };
-    scanner.OnEmptyTag = [&](const std::string& n, const XmlAttributes& a) {
-        RequestTag(AsciiUpperCase(n), a);
-    };
-    scanner.OnEndTag = [&](const std::string& n) { goods_.EndTag(AsciiUpperCase(n)); };
-    scanner.OnContent = [&](const std::string& text) { goods_.Content(AsciiUpperCase(text)); };
-    if (XmlScanner::NeedsDecoding(contents)) {
-        std::string decoded = XmlScanner::DecodeDocument(contents);
-        contents = std::string(); // the raw bytes are not needed any more
-        contents.swap(decoded);
+// The request's events, upper-cased into buffers kept for the whole scan.
+class TFrmSubiekt::RequestScan : public XmlHandler {
+public:
+    explicit RequestScan(TFrmSubiekt& form) : form_(form) {}
+
+    void StartTag(std::string_view name, const XmlAttributes& attributes) override {
+        std::string_view upper = Upper(name, name_);
+        form_.RequestTag(upper, attributes);
+        form_.goods_.StartTag(upper);
     }
+    void EmptyTag(std::string_view name, const XmlAttributes& attributes) override {
+        form_.RequestTag(Upper(name, name_), attributes);
+    }
+    void EndTag(std::string_view name) override { form_.goods_.EndTag(Upper(name, name_)); }
+    void Content(std::string_view text) override { form_.goods_.Content(Upper(text, text_)); }
+
+private:
+    static std::string_view Upper(std::string_view text, std::string& buffer) {
+        buffer.assign(text);
+        for (char& c : buffer)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return buffer;
+    }
+
+    TFrmSubiekt& form_;
+    std::string name_, text_;
+};
+
+void TFrmSubiekt::ReadRequestFile(const std::string& path) {
+    RequestFile file;
+    if (!file.Open(path)) FileFailure("Nie można odczytać pliku "_pl, path);
     // The goods file is about as long as the request: one allocation rather than many.
-    goods_.Text().reserve(goods_.Text().size() + contents.size() + 256);
-    scanner.ScanDecoded(contents);
+    goods_.Text().reserve(goods_.Text().size() + static_cast<std::size_t>(file.Size()) + 256);
+    RequestScan events(*this);
+    XmlPartScanner scanner(events);
+    std::string buffer;
+    std::size_t consumed = 0;
+    for (bool last = false; !last;) {
+        buffer.erase(0, consumed);
+        // An item longer than what is at hand: read on until the text at hand doubles, so that
+        // the item is not scanned again from its start for every piece.
+        std::size_t wanted = consumed == 0 ? buffer.size() * 2 : 0;
+        do {
+            last = !file.ReadPiece(buffer);
+        } while (!last && buffer.size() < wanted);
+        if (file.Failed()) FileFailure("Nie można odczytać pliku "_pl, path);
+        if (scanner.Scan(buffer, last, consumed) != XmlPartScanner::Progress::NeedMore) break;
+    }
 }
 
 void TFrmSubiekt::ProcessRequest() {
@@ -200,7 +229,7 @@ void TFrmSubiekt::ProcessRequest() {
     if (!settingsPath.empty()) ReadSettingsFile(ReadFile(settingsPath));
     std::string requestPath = platform::FindFileIgnoringCase(folders_.Current, kRequestFile);
     if (requestPath.empty()) return;
-    ReadRequestFile(ReadFile(requestPath));
+    ReadRequestFile(requestPath);
 
     if (operation_ == "KONFIGURACJA") {
         view_.ShowSettingsPanel();

@@ -58,14 +58,15 @@ public:
 private:
     template <class F> void Guarded(F&& action);
     void ReadSettingsFile(std::string contents);
-    void ReadRequestFile(std::string contents);
+    void ReadRequestFile(const std::string& path);
     void LoadField(SettingsField field, const std::string& value);
     void SettingsTag(const std::string& name, const XmlAttributes& attributes, bool empty);
-    void RequestTag(const std::string& name, const XmlAttributes& attributes);
+    void RequestTag(std::string_view name, const XmlAttributes& attributes);
     void WriteGoodsFile(std::string document);
     void ReportWithoutHeader();
     std::string CurrentFile(const std::string& name) const;
     std::string ProgramFile(const std::string& name) const;
+    class RequestScan;
 
     SubiektView& view_;
     GeneralErrorHandler& errors_;

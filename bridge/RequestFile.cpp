@@ -1,0 +1,123 @@
+#include "bridge/RequestFile.h"
+
+#include "bridge/XmlScanner.h"
+#include "platform/Cp1250.h"
+#include "platform/System.h"
+
+namespace bridge {
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// The length of the UTF-8 sequence a byte starts, as the decoder judges it (1 for a byte that
+// starts none).
+std::size_t SequenceLength(unsigned char b) {
+    if ((b & 0xE0) == 0xC0) return 2;
+    if ((b & 0xF0) == 0xE0) return 3;
+    if ((b & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+// How many bytes at the end of text begin a UTF-8 sequence that runs on past it.
+std::size_t CutSequence(std::string_view text) {
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        unsigned char b = static_cast<unsigned char>(text[text.size() - back]);
+        if ((b & 0xC0) == 0x80) continue;
+        return SequenceLength(b) > back ? back : 0;
+    }
+    return 0;
+}
+
+bool HasHighBytes(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
+}
+
+} // namespace
+
+RequestFile::~RequestFile() {
+    if (file_ != platform::kInvalidFile) platform::CloseFile(file_);
+}
+
+bool RequestFile::ReadRaw(std::string& out) {
+    std::size_t old = out.size();
+    out.resize(old + pieceSize_);
+    std::size_t got = 0;
+    bool ok = platform::ReadFile(file_, out.data() + old, pieceSize_, got);
+    out.resize(old + (ok ? got : 0));
+    if (!ok) failed_ = true;
+    return ok && got > 0;
+}
+
+bool RequestFile::Rewind() {
+    std::int64_t position = 0;
+    if (platform::SeekFile(file_, static_cast<std::int64_t>(bomSize_), platform::SeekOrigin::Begin, position))
+        return true;
+    failed_ = true;
+    return false;
+}
+
+// Reads the whole file once: decode when it is UTF-8 throughout and not plain ASCII.
+bool RequestFile::CheckUtf8(std::string_view head, bool& decode) {
+    bool valid = true, high = false;
+    std::string piece(head);
+    for (bool more = true; more && valid;) {
+        more = ReadRaw(piece);
+        if (failed_) return false;
+        std::size_t cut = more ? CutSequence(piece) : 0;
+        std::string_view whole(piece.data(), piece.size() - cut);
+        valid = cp1250::IsValidUtf8(whole);
+        high = high || HasHighBytes(whole);
+        piece.erase(0, whole.size());
+    }
+    decode = valid && high;
+    return true;
+}
+
+bool RequestFile::Open(const std::string& path) {
+    file_ = platform::OpenFile(path, platform::FileAccess::Read, platform::FileDisposition::OpenExisting,
+                               platform::FileShare{true, true, false});
+    if (file_ == platform::kInvalidFile || !platform::FileSize(file_, size_)) return false;
+    // Enough of the start to see the byte order mark and the whole declaration.
+    while (head_.size() < 8 && ReadRaw(head_)) {
+    }
+    if (head_.compare(0, kBom.size(), kBom) == 0) bomSize_ = kBom.size();
+    head_.erase(0, bomSize_);
+    if (head_.compare(0, 5, "<?xml") == 0)
+        while (head_.find("?>") == std::string::npos && ReadRaw(head_)) {
+        }
+    if (failed_) return false;
+    if (XmlScanner::IsUtf8Name(XmlScanner::DeclaredEncoding(head_))) {
+        // Read again from the start after the check rather than keep the head apart.
+        if (!CheckUtf8(head_, decode_) || !Rewind()) return false;
+        head_.clear();
+    }
+    return true;
+}
+
+bool RequestFile::ReadPiece(std::string& out) {
+    if (ended_ || failed_) return false;
+    if (!head_.empty()) {
+        out += head_;
+        head_.clear();
+        head_.shrink_to_fit();
+        return true;
+    }
+    if (!decode_) {
+        if (!ReadRaw(out)) ended_ = true;
+        return !ended_;
+    }
+    raw_.assign(carried_);
+    carried_.clear();
+    bool more = ReadRaw(raw_);
+    if (failed_) return false;
+    std::size_t cut = more ? CutSequence(raw_) : 0;
+    std::string_view whole(raw_.data(), raw_.size() - cut);
+    out += cp1250::FromUtf8(whole);
+    carried_.assign(raw_, whole.size());
+    if (!more && raw_.empty()) ended_ = true;
+    return !ended_;
+}
+
+} // namespace bridge
