@@ -207,20 +207,7 @@ void TFrmSubiekt::ReadRequestFile(const std::string& path) {
     // The goods file is about as long as the request: one allocation rather than many.
     goods_.Text().reserve(goods_.Text().size() + static_cast<std::size_t>(file.Size()) + 256);
     RequestScan events(*this);
-    XmlPartScanner scanner(events);
-    std::string buffer;
-    std::size_t consumed = 0;
-    for (bool last = false; !last;) {
-        buffer.erase(0, consumed);
-        // An item longer than what is at hand: read on until the text at hand doubles, so that
-        // the item is not scanned again from its start for every piece.
-        std::size_t wanted = consumed == 0 ? buffer.size() * 2 : 0;
-        do {
-            last = !file.ReadPiece(buffer);
-        } while (!last && buffer.size() < wanted);
-        if (file.Failed()) FileFailure("Nie można odczytać pliku "_pl, path);
-        if (scanner.Scan(buffer, last, consumed) != XmlPartScanner::Progress::NeedMore) break;
-    }
+    if (!ScanRequest(file, events)) FileFailure("Nie można odczytać pliku "_pl, path);
 }
 
 void TFrmSubiekt::ProcessRequest() {

@@ -1,6 +1,5 @@
 #include "bridge/RequestFile.h"
 
-#include "bridge/XmlScanner.h"
 #include "platform/Cp1250.h"
 #include "platform/System.h"
 
@@ -118,6 +117,24 @@ bool RequestFile::ReadPiece(std::string& out) {
     carried_.assign(raw_, whole.size());
     if (!more && raw_.empty()) ended_ = true;
     return !ended_;
+}
+
+bool ScanRequest(RequestFile& file, XmlHandler& handler) {
+    XmlPartScanner scanner(handler);
+    std::string buffer;
+    std::size_t consumed = 0;
+    for (bool last = false; !last;) {
+        buffer.erase(0, consumed);
+        // An item longer than the text at hand: read on until the text doubles, so that the item
+        // is not scanned again from its start for every piece.
+        std::size_t wanted = consumed == 0 ? buffer.size() * 2 : 0;
+        do {
+            last = !file.ReadPiece(buffer);
+        } while (!last && buffer.size() < wanted);
+        if (file.Failed()) return false;
+        if (scanner.Scan(buffer, last, consumed) != XmlPartScanner::Progress::NeedMore) break;
+    }
+    return true;
 }
 
 } // namespace bridge

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "bridge/XmlScanner.h"
 #include "platform/Files.h"
 
 namespace bridge {
@@ -45,5 +46,10 @@ private:
     std::string carried_; // the start of a UTF-8 sequence the last piece cut
     std::string raw_;
 };
+
+// Scans the text of an open request file with the handler, holding only the piece at hand and
+// the item it cuts. False on a read failure (the reason is in platform::LastError()); malformed
+// input ends the scan quietly, as XmlScanner does.
+bool ScanRequest(RequestFile& file, XmlHandler& handler);
 
 } // namespace bridge
