@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 
 #include "base/Exception.h"
 #include "bridge/BridgeText.h"
+#include "bridge/GoodsFile.h"
 #include "bridge/RequestFile.h"
 #include "bridge/WagiCASPLU.h"
 #include "platform/Cp1250.h"
@@ -24,6 +26,8 @@ constexpr const char* kSendingProgram = "CAScale.exe";
 constexpr const char* kSendingLog = "Cascale.log";
 constexpr const char* kSendingErrors = "Cascale.err";
 constexpr const char* kReportNamespace = "http://www.insert.com.pl/UF/Raport.xsd";
+// Goods text gathered in memory before it goes to the goods file being written.
+constexpr std::size_t kGoodsSpillSize = 1 << 20;
 
 std::string Text(std::string_view pl) {
     return std::string(pl);
@@ -176,7 +180,7 @@ void TFrmSubiekt::RequestTag(std::string_view name, const XmlAttributes& attribu
 // The request's events, upper-cased into buffers kept for the whole scan.
 class TFrmSubiekt::RequestScan : public XmlHandler {
 public:
-    explicit RequestScan(TFrmSubiekt& form) : form_(form) {}
+    RequestScan(TFrmSubiekt& form, GoodsFileWriter* goodsFile) : form_(form), goodsFile_(goodsFile) {}
 
     void StartTag(std::string_view name, const XmlAttributes& attributes) override {
         std::string_view upper = Upper(name, name_);
@@ -186,7 +190,14 @@ public:
     void EmptyTag(std::string_view name, const XmlAttributes& attributes) override {
         form_.RequestTag(Upper(name, name_), attributes);
     }
-    void EndTag(std::string_view name) override { form_.goods_.EndTag(Upper(name, name_)); }
+    void EndTag(std::string_view name) override {
+        form_.goods_.EndTag(Upper(name, name_));
+        std::string& text = form_.goods_.Text();
+        if (goodsFile_ && text.size() >= kGoodsSpillSize) {
+            goodsFile_->Write(text);
+            text.clear();
+        }
+    }
     void Content(std::string_view text) override { form_.goods_.Content(Upper(text, text_)); }
 
 private:
@@ -198,15 +209,18 @@ private:
     }
 
     TFrmSubiekt& form_;
+    GoodsFileWriter* goodsFile_;
     std::string name_, text_;
 };
 
-void TFrmSubiekt::ReadRequestFile(const std::string& path) {
+void TFrmSubiekt::ReadRequestFile(const std::string& path, GoodsFileWriter* goodsFile) {
     RequestFile file;
     if (!file.Open(path)) FileFailure("Nie można odczytać pliku "_pl, path);
-    // The goods file is about as long as the request: one allocation rather than many.
-    goods_.Text().reserve(goods_.Text().size() + static_cast<std::size_t>(file.Size()) + 256);
-    RequestScan events(*this);
+    // Kept in memory, the goods text is about as long as the request: one allocation rather
+    // than many.
+    std::size_t expected = goodsFile ? kGoodsSpillSize + 4096 : static_cast<std::size_t>(file.Size()) + 256;
+    goods_.Text().reserve(goods_.Text().size() + expected);
+    RequestScan events(*this, goodsFile);
     if (!ScanRequest(file, events)) FileFailure("Nie można odczytać pliku "_pl, path);
 }
 
@@ -216,7 +230,15 @@ void TFrmSubiekt::ProcessRequest() {
     if (!settingsPath.empty()) ReadSettingsFile(ReadFile(settingsPath));
     std::string requestPath = platform::FindFileIgnoringCase(folders_.Current, kRequestFile);
     if (requestPath.empty()) return;
-    ReadRequestFile(requestPath);
+    // With the communication block known, the goods go to disk while the request is read.
+    std::unique_ptr<GoodsFileWriter> goodsFile;
+    if (goods_.HasHeader()) {
+        goodsFile = std::make_unique<GoodsFileWriter>(ProgramFolder() + kGoodsFile);
+        if (!goodsFile->Opened()) goodsFile.reset();
+    }
+    ReadRequestFile(requestPath, goodsFile.get());
+    bool send = operation_ == "PRZESYłANIETOWARóW"_pl;
+    if (!send) goodsFile.reset();
 
     if (operation_ == "KONFIGURACJA") {
         view_.ShowSettingsPanel();
@@ -232,9 +254,9 @@ void TFrmSubiekt::ProcessRequest() {
         WriteGoodsFile(goods_.DeleteDocument());
         HandOver();
         view_.Close();
-    } else if (operation_ == "PRZESYłANIETOWARóW"_pl) {
+    } else if (send) {
         if (!goods_.HasHeader()) return ReportWithoutHeader();
-        WriteGoodsFile(std::move(goods_.Text()));
+        WriteGoodsFile(std::move(goods_.Text()), goodsFile.get());
         HandOver();
         view_.Close();
     } else {
@@ -248,11 +270,14 @@ void TFrmSubiekt::ReportWithoutHeader() {
     view_.Close();
 }
 
-void TFrmSubiekt::WriteGoodsFile(std::string document) {
+void TFrmSubiekt::WriteGoodsFile(std::string document, GoodsFileWriter* goodsFile) {
     std::string existing = platform::FindFileIgnoringCase(ProgramFolder(), kGoodsFile);
     if (!existing.empty() && existing != ProgramFolder() + kGoodsFile) platform::DeleteFile(existing);
     document += "\r\n";
-    WriteFile(ProgramFolder() + kGoodsFile, document);
+    if (!goodsFile)
+        WriteFile(ProgramFolder() + kGoodsFile, document);
+    else if (!goodsFile->Commit(document))
+        FileFailure("Nie można zapisać pliku "_pl, ProgramFolder() + kGoodsFile);
 }
 
 void TFrmSubiekt::HandOver() {

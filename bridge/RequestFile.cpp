@@ -122,6 +122,7 @@ bool RequestFile::ReadPiece(std::string& out) {
 bool ScanRequest(RequestFile& file, XmlHandler& handler) {
     XmlPartScanner scanner(handler);
     std::string buffer;
+    buffer.reserve(file.PieceSize() + 4096); // a piece and the item the last one cut, as a rule
     std::size_t consumed = 0;
     for (bool last = false; !last;) {
         buffer.erase(0, consumed);

@@ -14,7 +14,7 @@ namespace bridge {
 
 class RequestFile {
 public:
-    static constexpr std::size_t kPieceSize = 256 * 1024;
+    static constexpr std::size_t kPieceSize = 64 * 1024;
 
     explicit RequestFile(std::size_t pieceSize = kPieceSize) : pieceSize_(pieceSize ? pieceSize : 1) {}
     ~RequestFile();
@@ -25,6 +25,7 @@ public:
     bool Open(const std::string& path);
     // The size of the file in bytes, an upper bound of the text it gives.
     std::int64_t Size() const { return size_; }
+    std::size_t PieceSize() const { return pieceSize_; }
     // Appends the next piece of the text to out. False at the end, with nothing appended, or on
     // a read failure (then Failed() tells so and the reason is in platform::LastError()).
     bool ReadPiece(std::string& out);
