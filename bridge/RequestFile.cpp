@@ -1,5 +1,7 @@
 #include "bridge/RequestFile.h"
 
+#include <cstring>
+
 #include "platform/Cp1250.h"
 #include "platform/System.h"
 
@@ -27,10 +29,43 @@ std::size_t CutSequence(std::string_view text) {
     return 0;
 }
 
-bool HasHighBytes(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return true;
-    return false;
+// Where the run of ASCII bytes from i ends; eight bytes at a time, since requests are mostly
+// ASCII.
+std::size_t AsciiEnd(std::string_view text, std::size_t i) {
+    for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u) break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+    return i;
+}
+
+std::size_t HighEnd(std::string_view text, std::size_t i) {
+    while (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x80) ++i;
+    return i;
+}
+
+// cp1250::IsValidUtf8 run by run: an ASCII byte always starts a sequence, so the text is UTF-8
+// exactly when each run of other bytes is. high: such a run was seen.
+bool IsValidUtf8(std::string_view text, bool& high) {
+    for (std::size_t i = 0; (i = AsciiEnd(text, i)) < text.size();) {
+        std::size_t end = HighEnd(text, i);
+        high = true;
+        if (!cp1250::IsValidUtf8(text.substr(i, end - i))) return false;
+        i = end;
+    }
+    return true;
+}
+
+// cp1250::FromUtf8 of UTF-8 text appended to out, with the ASCII runs copied as they are.
+void AppendNarrowed(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t ascii = AsciiEnd(text, i);
+        out.append(text.substr(i, ascii - i));
+        std::size_t end = HighEnd(text, ascii);
+        if (end > ascii) out += cp1250::FromUtf8(text.substr(ascii, end - ascii));
+        i = end;
+    }
 }
 
 } // namespace
@@ -66,8 +101,7 @@ bool RequestFile::CheckUtf8(std::string_view head, bool& decode) {
         if (failed_) return false;
         std::size_t cut = more ? CutSequence(piece) : 0;
         std::string_view whole(piece.data(), piece.size() - cut);
-        valid = cp1250::IsValidUtf8(whole);
-        high = high || HasHighBytes(whole);
+        valid = IsValidUtf8(whole, high);
         piece.erase(0, whole.size());
     }
     decode = valid && high;
@@ -113,7 +147,7 @@ bool RequestFile::ReadPiece(std::string& out) {
     if (failed_) return false;
     std::size_t cut = more ? CutSequence(raw_) : 0;
     std::string_view whole(raw_.data(), raw_.size() - cut);
-    out += cp1250::FromUtf8(whole);
+    AppendNarrowed(out, whole);
     carried_.assign(raw_, whole.size());
     if (!more && raw_.empty()) ended_ = true;
     return !ended_;

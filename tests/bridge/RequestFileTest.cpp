@@ -97,6 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "<?xml version=\"1.0\" encoding=\"utf-8\"?><a>\xC5\x82" + std::string(300, 'x') +
                          "</a>\xB3"},
         DocumentCase{"Utf8CutAtTheEnd", "<a>\xC5\x82</a>\xC5"},
+        // A sequence cut short by an ASCII byte, or written too long, makes the whole text not UTF-8.
+        DocumentCase{"Utf8SequenceCutByAscii", "<a>\xC5\x82 \xE2"
+                                               "A</a>"},
+        DocumentCase{"Utf8Overlong", "<a>\xC5\x82 \xC0\xAF</a>"},
         DocumentCase{
             "ReferencesSectionsAndDeclarations",
             "<!DOCTYPE a [<!ENTITY e \"x>\">]><!-- <b> --><?pi x?><a v=\"&quot;&#x142;\">&amp;&#322;&lt;"
