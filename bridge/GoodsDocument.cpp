@@ -81,7 +81,7 @@ bool WholeHundredths(std::string_view text, char separator, std::string& out) {
     std::string_view whole = digitsFrom(i), fraction;
     if (i < text.size() && (text[i] == '.' || text[i] == separator)) fraction = digitsFrom(++i);
     if (i != text.size() || fraction.size() > 2 || (whole.empty() && fraction.empty())) return false;
-    char digits[64];
+    char digits[34];
     std::size_t n = 0;
     for (std::string_view part : {whole, fraction})
         for (char c : part)

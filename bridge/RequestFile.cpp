@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/Cp1250.h"
-#include "platform/System.h"
 
 namespace bridge {
 namespace {
