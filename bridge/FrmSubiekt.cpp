@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 
 #include "base/Exception.h"
 #include "bridge/BridgeText.h"
+#include "bridge/GoodsFile.h"
+#include "bridge/RequestFile.h"
 #include "bridge/WagiCASPLU.h"
 #include "platform/Cp1250.h"
 #include "platform/FileNames.h"
@@ -23,6 +26,8 @@ constexpr const char* kSendingProgram = "CAScale.exe";
 constexpr const char* kSendingLog = "Cascale.log";
 constexpr const char* kSendingErrors = "Cascale.err";
 constexpr const char* kReportNamespace = "http://www.insert.com.pl/UF/Raport.xsd";
+// Goods text gathered in memory before it goes to the goods file being written.
+constexpr std::size_t kGoodsSpillSize = 1 << 20;
 
 std::string Text(std::string_view pl) {
     return std::string(pl);
@@ -165,33 +170,58 @@ void TFrmSubiekt::ReadSettingsFile(std::string contents) {
     scanner.Scan(contents);
 }
 
-void TFrmSubiekt::RequestTag(const std::string& name, const XmlAttributes& attributes) {
+void TFrmSubiekt::RequestTag(std::string_view name, const XmlAttributes& attributes) {
     if (name != "DANE") return;
     operation_.clear();
     for (const XmlAttribute& a : attributes)
         if (AsciiUpperCase(a.Name) == "OPERACJA") operation_ = AsciiUpperCase(a.Value);
 }
 
-void TFrmSubiekt::ReadRequestFile(std::string contents) {
-    XmlScanner scanner;
-    scanner.OnStartTag = [&](const std::string& n, const XmlAttributes& a) {
-        std::string name = AsciiUpperCase(n);
-        RequestTag(name, a);
-        goods_.StartTag(name);
-    };
-    scanner.OnEmptyTag = [&](const std::string& n, const XmlAttributes& a) {
-        RequestTag(AsciiUpperCase(n), a);
-    };
-    scanner.OnEndTag = [&](const std::string& n) { goods_.EndTag(AsciiUpperCase(n)); };
-    scanner.OnContent = [&](const std::string& text) { goods_.Content(AsciiUpperCase(text)); };
-    if (XmlScanner::NeedsDecoding(contents)) {
-        std::string decoded = XmlScanner::DecodeDocument(contents);
-        contents = std::string(); // the raw bytes are not needed any more
-        contents.swap(decoded);
+// The request's events, upper-cased into buffers kept for the whole scan.
+class TFrmSubiekt::RequestScan : public XmlHandler {
+public:
+    RequestScan(TFrmSubiekt& form, GoodsFileWriter* goodsFile) : form_(form), goodsFile_(goodsFile) {}
+
+    void StartTag(std::string_view name, const XmlAttributes& attributes) override {
+        std::string_view upper = Upper(name, name_);
+        form_.RequestTag(upper, attributes);
+        form_.goods_.StartTag(upper);
     }
-    // The goods file is about as long as the request: one allocation rather than many.
-    goods_.Text().reserve(goods_.Text().size() + contents.size() + 256);
-    scanner.ScanDecoded(contents);
+    void EmptyTag(std::string_view name, const XmlAttributes& attributes) override {
+        form_.RequestTag(Upper(name, name_), attributes);
+    }
+    void EndTag(std::string_view name) override {
+        form_.goods_.EndTag(Upper(name, name_));
+        std::string& text = form_.goods_.Text();
+        if (goodsFile_ && text.size() >= kGoodsSpillSize) {
+            goodsFile_->Write(text);
+            text.clear();
+        }
+    }
+    void Content(std::string_view text) override { form_.goods_.Content(Upper(text, text_)); }
+
+private:
+    static std::string_view Upper(std::string_view text, std::string& buffer) {
+        buffer.assign(text);
+        for (char& c : buffer)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return buffer;
+    }
+
+    TFrmSubiekt& form_;
+    GoodsFileWriter* goodsFile_;
+    std::string name_, text_;
+};
+
+void TFrmSubiekt::ReadRequestFile(const std::string& path, GoodsFileWriter* goodsFile) {
+    RequestFile file;
+    if (!file.Open(path)) FileFailure("Nie można odczytać pliku "_pl, path);
+    // Kept in memory, the goods text is about as long as the request: one allocation rather
+    // than many.
+    std::size_t expected = goodsFile ? kGoodsSpillSize + 4096 : static_cast<std::size_t>(file.Size()) + 256;
+    goods_.Text().reserve(goods_.Text().size() + expected);
+    RequestScan events(*this, goodsFile);
+    if (!ScanRequest(file, events)) FileFailure("Nie można odczytać pliku "_pl, path);
 }
 
 void TFrmSubiekt::ProcessRequest() {
@@ -200,7 +230,15 @@ void TFrmSubiekt::ProcessRequest() {
     if (!settingsPath.empty()) ReadSettingsFile(ReadFile(settingsPath));
     std::string requestPath = platform::FindFileIgnoringCase(folders_.Current, kRequestFile);
     if (requestPath.empty()) return;
-    ReadRequestFile(ReadFile(requestPath));
+    // With the communication block known, the goods go to disk while the request is read.
+    std::unique_ptr<GoodsFileWriter> goodsFile;
+    if (goods_.HasHeader()) {
+        goodsFile = std::make_unique<GoodsFileWriter>(ProgramFolder() + kGoodsFile);
+        if (!goodsFile->Opened()) goodsFile.reset();
+    }
+    ReadRequestFile(requestPath, goodsFile.get());
+    bool send = operation_ == "PRZESYłANIETOWARóW"_pl;
+    if (!send) goodsFile.reset();
 
     if (operation_ == "KONFIGURACJA") {
         view_.ShowSettingsPanel();
@@ -216,9 +254,9 @@ void TFrmSubiekt::ProcessRequest() {
         WriteGoodsFile(goods_.DeleteDocument());
         HandOver();
         view_.Close();
-    } else if (operation_ == "PRZESYłANIETOWARóW"_pl) {
+    } else if (send) {
         if (!goods_.HasHeader()) return ReportWithoutHeader();
-        WriteGoodsFile(std::move(goods_.Text()));
+        WriteGoodsFile(std::move(goods_.Text()), goodsFile.get());
         HandOver();
         view_.Close();
     } else {
@@ -232,11 +270,14 @@ void TFrmSubiekt::ReportWithoutHeader() {
     view_.Close();
 }
 
-void TFrmSubiekt::WriteGoodsFile(std::string document) {
+void TFrmSubiekt::WriteGoodsFile(std::string document, GoodsFileWriter* goodsFile) {
     std::string existing = platform::FindFileIgnoringCase(ProgramFolder(), kGoodsFile);
     if (!existing.empty() && existing != ProgramFolder() + kGoodsFile) platform::DeleteFile(existing);
     document += "\r\n";
-    WriteFile(ProgramFolder() + kGoodsFile, document);
+    if (!goodsFile)
+        WriteFile(ProgramFolder() + kGoodsFile, document);
+    else if (!goodsFile->Commit(document))
+        FileFailure("Nie można zapisać pliku "_pl, ProgramFolder() + kGoodsFile);
 }
 
 void TFrmSubiekt::HandOver() {

@@ -14,6 +14,8 @@
 
 namespace bridge {
 
+class GoodsFileWriter;
+
 struct BridgeFolders {
     std::string Current; // request and report files; empty: the process's current directory
     std::string Program; // the sending program and its files
@@ -58,14 +60,15 @@ public:
 private:
     template <class F> void Guarded(F&& action);
     void ReadSettingsFile(std::string contents);
-    void ReadRequestFile(std::string contents);
+    void ReadRequestFile(const std::string& path, GoodsFileWriter* goodsFile);
     void LoadField(SettingsField field, const std::string& value);
     void SettingsTag(const std::string& name, const XmlAttributes& attributes, bool empty);
-    void RequestTag(const std::string& name, const XmlAttributes& attributes);
-    void WriteGoodsFile(std::string document);
+    void RequestTag(std::string_view name, const XmlAttributes& attributes);
+    void WriteGoodsFile(std::string document, GoodsFileWriter* goodsFile = nullptr);
     void ReportWithoutHeader();
     std::string CurrentFile(const std::string& name) const;
     std::string ProgramFile(const std::string& name) const;
+    class RequestScan;
 
     SubiektView& view_;
     GeneralErrorHandler& errors_;

@@ -14,7 +14,7 @@ constexpr std::string_view kSendAction = "<AKCJA>WYSYLKA</AKCJA>";
 constexpr std::string_view kDeleteAction = "<AKCJA>KASOWANIE</AKCJA>";
 
 // The attribute a goods element of the request gives, or empty for the elements left out.
-std::string_view RecordAttribute(const std::string& element) {
+std::string_view RecordAttribute(std::string_view element) {
     if (element == "KP") return "PLU";
     if (element == "NA") return "NAZWA01";
     if (element == "CE") return "UNITPRICE";
@@ -67,6 +67,40 @@ bool ReadDecimal(std::string_view text, char separator, long double& value, int&
     return true;
 }
 
+// The usual price forms ("12", "12.5", "-3.99") turned into hundredths by moving digits, which
+// gives what the general path gives for them. False for any other form.
+bool WholeHundredths(std::string_view text, char separator, std::string& out) {
+    if (separator != '.' && separator != ',') return false;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    auto digitsFrom = [&](std::size_t from) {
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return text.substr(from, i - from);
+    };
+    std::string_view whole = digitsFrom(i), fraction;
+    if (i < text.size() && (text[i] == '.' || text[i] == separator)) fraction = digitsFrom(++i);
+    if (i != text.size() || fraction.size() > 2 || (whole.empty() && fraction.empty())) return false;
+    char digits[34];
+    std::size_t n = 0;
+    for (std::string_view part : {whole, fraction})
+        for (char c : part)
+            if (n > 0 || c != '0') {
+                if (n == 32) return false;
+                digits[n++] = c;
+            }
+    for (std::size_t pad = fraction.size(); pad < 2 && n > 0; ++pad) digits[n++] = '0';
+    if (n > 15) return false; // beyond the digits the general path writes out whole
+    if (n == 0) {
+        out = "0";
+    } else {
+        out.clear();
+        if (negative) out += '-';
+        out.append(digits, n);
+    }
+    return true;
+}
+
 } // namespace
 
 void GoodsDocument::BuildHeader(const ScaleSettings& s) {
@@ -104,12 +138,12 @@ std::string GoodsDocument::DeleteDocument() const {
     return doc;
 }
 
-void GoodsDocument::StartTag(const std::string& name) {
+void GoodsDocument::StartTag(std::string_view name) {
     elementText_.clear();
-    if (name == "TOWAR") record_ = "<REKORD ";
+    if (name == "TOWAR") record_.assign("<REKORD ");
 }
 
-void GoodsDocument::EndTag(const std::string& name) {
+void GoodsDocument::EndTag(std::string_view name) {
     if (name == "TOWAR") {
         record_ += "/>\r\n";
         text_ += record_;
@@ -117,18 +151,23 @@ void GoodsDocument::EndTag(const std::string& name) {
     } else if (name == "DANE") {
         text_ += " </DANE> \r\n</CAS_POLSKA>";
     } else if (std::string_view attribute = RecordAttribute(name); !attribute.empty()) {
-        record_ += XmlAttributeText(attribute, name == "CE" ? ConvertPrice(elementText_) : elementText_);
+        if (name == "CE")
+            AppendXmlAttribute(record_, attribute, ConvertPrice(elementText_));
+        else
+            AppendXmlAttribute(record_, attribute, elementText_);
     }
 }
 
-void GoodsDocument::Content(const std::string& text) {
-    elementText_ = text;
+void GoodsDocument::Content(std::string_view text) {
+    elementText_.assign(text);
 }
 
 std::string GoodsDocument::ConvertPrice(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
     while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
     char separator = platform::Locale().DecimalSeparator;
+    std::string out;
+    if (WholeHundredths(text, separator, out)) return out;
     std::string local(text);
     for (char& c : local)
         if (c == '.') c = separator;
@@ -143,7 +182,6 @@ std::string GoodsDocument::ConvertPrice(std::string_view text) {
     if (value == 0) return "0";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
-    std::string out;
     for (const char* p = buffer; *p; ++p) {
         char c = *p;
         bool plain = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == 'e' || c == 'E';

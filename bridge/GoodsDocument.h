@@ -21,9 +21,9 @@ public:
     std::string DeleteDocument() const;
 
     // Handlers of the request scan; names and text come upper-cased.
-    void StartTag(const std::string& name);
-    void EndTag(const std::string& name);
-    void Content(const std::string& text);
+    void StartTag(std::string_view name);
+    void EndTag(std::string_view name);
+    void Content(std::string_view text);
 
     // A price text in units turned into hundredths, written in the locale's form; "0" when the
     // text is not a number.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Fakes.h"
@@ -100,6 +101,52 @@ TEST_F(FrmSubiektTest, SendWritesGoodsFileRunsSenderAndReportsOk) {
     EXPECT_FALSE(Has(program, "Cascale.log"));
     EXPECT_FALSE(Has(program, "Cascale.err"));
     EXPECT_TRUE(view.Closed);
+}
+
+// The files in a folder, by name.
+std::vector<std::string> Files(const testing_support::TempDir& d) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(d.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A request whose goods file is several megabytes goes to disk in parts while it is read.
+TEST_F(FrmSubiektTest, ManyGoodsReachTheGoodsFileWholeAndInOrder) {
+    std::string goods, records;
+    for (int i = 1; i <= 60000; ++i) {
+        std::string n = std::to_string(i);
+        goods += "<TOWAR>\r\n <KP>" + n + "</KP>\r\n <NA>Towar &amp; nr " + n + "</NA>\r\n <CE>" + n +
+                 ".5</CE>\r\n</TOWAR>\r\n";
+        records +=
+            "<REKORD  PLU=\"" + n + "\" NAZWA01=\"TOWAR &amp; NR " + n + "\" UNITPRICE=\"" + n + "50\"/>\r\n";
+    }
+    Run(Request(kSend, goods));
+    EXPECT_TRUE(errors.Shown.empty());
+    EXPECT_EQ(program.Read("Plufeed.XML"),
+              LoadedHeader("WYSYLKA") + records + " </DANE> \r\n</CAS_POLSKA>\r\n");
+    EXPECT_EQ(Files(program), std::vector<std::string>{"Plufeed.XML"});
+    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+}
+
+TEST_F(FrmSubiektTest, OperationsOtherThanSendLeaveNoGoodsFileBehind) {
+    for (const std::string& op : {kTest, std::string("KONFIGURACJA"), std::string("NIEZNANA")}) {
+        Run(Request(op, kTwoGoods));
+        EXPECT_EQ(Files(program), std::vector<std::string>{}) << op;
+        form = MakeForm();
+    }
+}
+
+TEST_F(FrmSubiektTest, GoodsFileThatCannotBePutInPlaceIsAFailure) {
+    std::filesystem::create_directory(program.Path() / "Plufeed.XML");
+    Run(Request(kSend, kTwoGoods));
+    ASSERT_EQ(errors.Shown.size(), 1u);
+    EXPECT_NE(errors.Shown[0].find(std::string("Nie można zapisać pliku "_pl)), std::string::npos)
+        << errors.Shown[0];
+    EXPECT_TRUE(runner.Calls.empty());
+    EXPECT_EQ(Files(program), std::vector<std::string>{"Plufeed.XML"}); // the folder, no temporary file
+    EXPECT_FALSE(view.Closed);
 }
 
 TEST_F(FrmSubiektTest, DeleteSendsHeaderWithDeleteActionWhateverTheRequestHeld) {

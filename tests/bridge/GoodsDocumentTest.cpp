@@ -147,15 +147,20 @@ TEST_P(ConvertPriceTable, HundredthsInTheLocaleForm) {
     EXPECT_EQ(GoodsDocument::ConvertPrice(GetParam().Text), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Prices, ConvertPriceTable,
-                         testing::Values(PriceCase{"12.50", ',', "1250"}, PriceCase{"3", ',', "300"},
-                                         PriceCase{"0.99", ',', "99"}, PriceCase{"12.345", ',', "1234,5"},
-                                         PriceCase{"12.345", '.', "1234.5"}, PriceCase{"12,5", ',', "1250"},
-                                         PriceCase{"12,5", '.', "0"}, PriceCase{" \t4.20\r\n", ',', "420"},
-                                         PriceCase{"-1.5", ',', "-150"}, PriceCase{"1e2", ',', "10000"},
-                                         PriceCase{"", ',', "0"}, PriceCase{"abc", ',', "0"},
-                                         PriceCase{"1.2.3", ',', "0"}, PriceCase{"1e", ',', "0"},
-                                         PriceCase{"1e99999", ',', "0"}, PriceCase{"0.1", ',', "10"},
-                                         PriceCase{"123456789012.34", ',', "12345678901234"}));
+INSTANTIATE_TEST_SUITE_P(
+    Prices, ConvertPriceTable,
+    testing::Values(PriceCase{"12.50", ',', "1250"}, PriceCase{"3", ',', "300"}, PriceCase{"0.99", ',', "99"},
+                    PriceCase{"12.345", ',', "1234,5"}, PriceCase{"12.345", '.', "1234.5"},
+                    PriceCase{"12,5", ',', "1250"}, PriceCase{"12,5", '.', "0"},
+                    PriceCase{" \t4.20\r\n", ',', "420"}, PriceCase{"-1.5", ',', "-150"},
+                    PriceCase{"1e2", ',', "10000"}, PriceCase{"", ',', "0"}, PriceCase{"abc", ',', "0"},
+                    PriceCase{"1.2.3", ',', "0"}, PriceCase{"1e", ',', "0"}, PriceCase{"1e99999", ',', "0"},
+                    PriceCase{"0.1", ',', "10"}, PriceCase{"123456789012.34", ',', "12345678901234"},
+                    // Around the whole-number forms written without a
+                    // general number conversion.
+                    PriceCase{"+5", ',', "500"}, PriceCase{".5", ',', "50"}, PriceCase{"5.", ',', "500"},
+                    PriceCase{"007.10", ',', "710"}, PriceCase{"-0.00", ',', "0"},
+                    PriceCase{"9999999999999.99", ',', "999999999999999"},
+                    PriceCase{"99999999999999.99", ',', "1e+16"}));
 
 } // namespace
