@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth
+    time bc
 )
 
 missing=()
