@@ -4,47 +4,13 @@
 
 #include "platform/Cp1250.h"
 #include "support/TempDir.h"
+#include "support/XmlEventTrace.h"
 
 namespace {
 
 using bridge::RequestFile;
-
-// Every event as one line, as in the scanner's own tests.
-class Trace : public XmlHandler {
-public:
-    std::string Events;
-    void StartTag(std::string_view n, const XmlAttributes& a) override { Events += "<" + Tag(n, a) + ">"; }
-    void EmptyTag(std::string_view n, const XmlAttributes& a) override { Events += "<" + Tag(n, a) + "/>"; }
-    void EndTag(std::string_view n) override { Events += "</" + std::string(n) + ">"; }
-    void Content(std::string_view t) override { Events += "'" + std::string(t) + "'"; }
-
-private:
-    static std::string Tag(std::string_view n, const XmlAttributes& attributes) {
-        std::string t(n);
-        for (const auto& a : attributes) t += " " + a.Name + "=" + a.Value;
-        return t;
-    }
-};
-
-// The events of the whole document in memory, the way the scanner reads it in one piece.
-std::string WholeTrace(const std::string& doc) {
-    std::string out;
-    XmlScanner s;
-    s.OnStartTag = [&](const std::string& n, const XmlAttributes& a) {
-        out += "<" + n;
-        for (const auto& x : a) out += " " + x.Name + "=" + x.Value;
-        out += ">";
-    };
-    s.OnEmptyTag = [&](const std::string& n, const XmlAttributes& a) {
-        out += "<" + n;
-        for (const auto& x : a) out += " " + x.Name + "=" + x.Value;
-        out += "/>";
-    };
-    s.OnEndTag = [&](const std::string& n) { out += "</" + n + ">"; };
-    s.OnContent = [&](const std::string& t) { out += "'" + t + "'"; };
-    s.Scan(doc);
-    return out;
-}
+using testing_support::WholeDocumentTrace;
+using testing_support::XmlEventTrace;
 
 struct DocumentCase {
     const char* Name;
@@ -75,11 +41,11 @@ class RequestPieces : public testing::TestWithParam<DocumentCase> {};
 TEST_P(RequestPieces, ReportTheEventsOfTheWholeDocument) {
     testing_support::TempDir dir;
     dir.Write("ster_uni.xml", GetParam().Bytes);
-    std::string expected = WholeTrace(GetParam().Bytes);
+    std::string expected = WholeDocumentTrace(GetParam().Bytes);
     for (std::size_t piece : {1, 2, 3, 4, 5, 7, 13, 64, 4096}) {
         RequestFile file(piece);
         ASSERT_TRUE(file.Open(dir.File("ster_uni.xml"))) << piece;
-        Trace trace;
+        XmlEventTrace trace;
         EXPECT_TRUE(bridge::ScanRequest(file, trace)) << piece;
         EXPECT_EQ(trace.Events, expected) << "piece " << piece;
     }
