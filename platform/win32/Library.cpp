@@ -20,8 +20,12 @@ void FreeLibrary(LibraryHandle library) {
     if (library) ::FreeLibrary(static_cast<HMODULE>(library));
 }
 
-std::string LibraryError() { return SystemErrorMessage(::GetLastError()); }
+std::string LibraryError() {
+    return SystemErrorMessage(::GetLastError());
+}
 
-std::string LibraryFileName(const std::string& name) { return name + ".dll"; }
+std::string LibraryFileName(const std::string& name) {
+    return name + ".dll";
+}
 
-}  // namespace platform
+} // namespace platform

@@ -15,7 +15,7 @@ std::string Info(LCTYPE type, const std::string& fallback) {
 
 // Windows writes minutes as "mm" in time formats and months as "MM" in date formats, which is
 // the convention of our patterns too.
-}  // namespace
+} // namespace
 
 void LoadSystemLocale() {
     LocaleSettings s;
@@ -31,4 +31,4 @@ void LoadSystemLocale() {
     Locale() = s;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -30,7 +30,7 @@ std::wstring ModulePath(HMODULE module) {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string CurrentDirectory() {
     wchar_t buf[MAX_PATH + 1];
@@ -38,7 +38,9 @@ std::string CurrentDirectory() {
     return n == 0 || n > MAX_PATH ? std::string() : Narrow(std::wstring(buf, n));
 }
 
-bool SetCurrentDirectory(const std::string& path) { return ::SetCurrentDirectoryW(Wide(path).c_str()) != FALSE; }
+bool SetCurrentDirectory(const std::string& path) {
+    return ::SetCurrentDirectoryW(Wide(path).c_str()) != FALSE;
+}
 
 std::string TempDirectory() {
     wchar_t buf[MAX_PATH + 1];
@@ -58,17 +60,24 @@ std::string WindowsDirectory() {
     return n == 0 || n > MAX_PATH ? std::string() : Narrow(std::wstring(buf, n));
 }
 
-std::string ExecutableDirectory() { return FolderOf(ModulePath(nullptr)); }
+std::string ExecutableDirectory() {
+    return FolderOf(ModulePath(nullptr));
+}
 
 std::string ModuleDirectory() {
     HMODULE self = nullptr;
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                             GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                          reinterpret_cast<LPCWSTR>(&ModuleDirectory), &self);
     return FolderOf(ModulePath(self));
 }
 
-void Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
-std::uint32_t TickCount() { return static_cast<std::uint32_t>(::GetTickCount64()); }
+void Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+std::uint32_t TickCount() {
+    return static_cast<std::uint32_t>(::GetTickCount64());
+}
 
 LocalDateTime LocalNow() {
     SYSTEMTIME t;
@@ -76,9 +85,15 @@ LocalDateTime LocalNow() {
     return LocalDateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-std::uint32_t CurrentThreadId() { return ::GetCurrentThreadId(); }
-std::uint32_t LastError() { return ::GetLastError(); }
-void SetLastError(std::uint32_t code) { ::SetLastError(code); }
+std::uint32_t CurrentThreadId() {
+    return ::GetCurrentThreadId();
+}
+std::uint32_t LastError() {
+    return ::GetLastError();
+}
+void SetLastError(std::uint32_t code) {
+    ::SetLastError(code);
+}
 
 std::string SystemErrorMessage(std::uint32_t code) {
     wchar_t* buf = nullptr;
@@ -95,7 +110,8 @@ std::string SystemErrorMessage(std::uint32_t code) {
 std::string AnsiToOem(const std::string& text) {
     // Through Unicode, so that the result does not depend on the user's ANSI code page.
     std::wstring w = Wide(text);
-    int n = ::WideCharToMultiByte(CP_OEMCP, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    int n = ::WideCharToMultiByte(CP_OEMCP, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr,
+                                  nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     ::WideCharToMultiByte(CP_OEMCP, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
     return out;
@@ -118,4 +134,4 @@ std::string GetEnvironment(const std::string& name) {
     return Narrow(buf);
 }
 
-}  // namespace platform
+} // namespace platform

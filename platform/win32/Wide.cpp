@@ -14,4 +14,4 @@ std::string Narrow(const std::wstring& text) {
     return cp1250::FromUtf16(u);
 }
 
-}  // namespace platform::win32
+} // namespace platform::win32
