@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/Exception.h"
+#include "base/TextBasics.h"
 #include "platform/Cp1250.h"
 #include "platform/System.h"
 
@@ -71,9 +72,7 @@ char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using text_basics::IsDigit;
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Exception.h"
+#include "base/TextBasics.h"
 #include "base/TxTools.h"
 #include "platform/Cp1250.h"
 #include "platform/Locale.h"
@@ -14,16 +15,8 @@ namespace {
 
 constexpr double kMsPerDay = 86400000.0;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string Trim(const std::string& s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
+using text_basics::IsDigit;
+using text_basics::Trim;
 
 std::string Replace(std::string s, const std::string& set, char by) {
     for (char& c : s)

@@ -7,21 +7,14 @@
 #include <vector>
 
 #include "base/Exception.h"
+#include "base/TextBasics.h"
 #include "platform/Cp1250.h"
 #include "platform/Locale.h"
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string Trim(const std::string& s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
+using text_basics::IsDigit;
+using text_basics::Trim;
 
 // A whole text as a number: sign, digits with one decimal separator, an optional exponent.
 // The grammar is checked here and the digits converted by the standard library, so that the

@@ -1,33 +1,9 @@
 #include "driver/KSAction.h"
 
-#include <vector>
-
 #include "driver/DriverFile.h"
 #include "driver/ErrorChain.h"
 #include "driver/HostText.h"
 #include "platform/Cp1250.h"
-
-namespace {
-
-// Splits at CR, LF or CR LF; a line end at the very end adds no empty line.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0, i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
-}
-
-} // namespace
 
 TKSActionBase::TKSActionBase(TKSLibrary* ownerLibrary, int actionId)
     : ownerLibrary_(ownerLibrary), actionId_(actionId) {
@@ -113,10 +89,11 @@ std::string TKSActionBase::ProgressLine(int position) const {
 }
 
 void TKSActionBase::StartStatus(std::string_view message, int kind, int total) {
-    std::vector<std::string> lines = SplitLines(message);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        bool last = i + 1 == lines.size();
-        std::string line = lines[i];
+    TStringList lines;
+    lines.SetText(message);
+    for (int i = 0; i < lines.Count(); ++i) {
+        bool last = i + 1 == lines.Count();
+        std::string line(lines[i]);
         int lineKind = slkNormal;
         switch (kind) {
         case sskSuccess:
@@ -139,8 +116,8 @@ void TKSActionBase::StartStatus(std::string_view message, int kind, int total) {
         }
         AddStatusLine(lineKind, line);
     }
-    if (lines.empty()) return;
-    statusText_ = lines.back();
+    if (lines.Empty()) return;
+    statusText_ = lines[lines.Count() - 1];
     statusKind_ = static_cast<std::uint8_t>(kind);
     progressTotal_ = total > 0 ? total : 1;
     progressPos_ = 0;
@@ -188,14 +165,15 @@ constexpr std::string_view kUnknownErrorSuffix = " wystąpił nierozpoznawalny b
 constexpr std::string_view kAbortedPrefix = "Operacja "_pl;
 constexpr std::string_view kAbortedSuffix = " została przerwana"_pl;
 constexpr std::string_view kErrorSuffix = " wystąpił błąd:\r\n"_pl;
-}  // namespace
+} // namespace
 
 std::string TKSActionBase::ErrorText(const std::string& operationName, const Exception* e) {
     // The texts are taken one at a time: clang 14 crashes on several Polish literals in one
     // expression of this function.
     const std::string quoted = "'" + operationName + "'";
     if (!e) return std::string(kOperationPrefix) + quoted + std::string(kUnknownErrorSuffix);
-    if (e->InheritsFromName("EAbort")) return std::string(kAbortedPrefix) + quoted + std::string(kAbortedSuffix);
+    if (e->InheritsFromName("EAbort"))
+        return std::string(kAbortedPrefix) + quoted + std::string(kAbortedSuffix);
     std::string text = std::string(kOperationPrefix) + quoted + std::string(kErrorSuffix);
     if (e->InheritsFromName("EMException")) return text + DescribeCauses(*e);
     return text + e->Message();

@@ -2,16 +2,22 @@
 
 #include "platform/win32/WindowsApi.h"
 
+#include "platform/win32/CreateFile.h"
 #include "platform/win32/Wide.h"
 
 namespace platform {
 using win32::Wide;
 
 namespace {
-HANDLE ToHandle(FileHandle f) { return reinterpret_cast<HANDLE>(f); }
-}  // namespace
+HANDLE ToHandle(FileHandle f) {
+    return reinterpret_cast<HANDLE>(f);
+}
+} // namespace
 
-FileHandle OpenFile(const std::string& path, FileAccess access, FileDisposition disposition, FileShare share) {
+namespace win32 {
+
+FileHandle CreateFileWith(const std::string& path, FileAccess access, FileDisposition disposition,
+                          FileShare share, DWORD flags) {
     DWORD acc = access == FileAccess::Read    ? GENERIC_READ
                 : access == FileAccess::Write ? GENERIC_WRITE
                                               : GENERIC_READ | GENERIC_WRITE;
@@ -20,9 +26,16 @@ FileHandle OpenFile(const std::string& path, FileAccess access, FileDisposition 
                                                                 : OPEN_ALWAYS;
     DWORD shareMode = (share.Read ? FILE_SHARE_READ : 0) | (share.Write ? FILE_SHARE_WRITE : 0) |
                       (share.Delete ? FILE_SHARE_DELETE : 0);
-    HANDLE h = ::CreateFileW(Wide(path).c_str(), acc, shareMode, nullptr, disp, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = ::CreateFileW(Wide(path).c_str(), acc, shareMode, nullptr, disp, flags, nullptr);
     if (h == INVALID_HANDLE_VALUE) return kInvalidFile;
     return reinterpret_cast<FileHandle>(h);
+}
+
+} // namespace win32
+
+FileHandle OpenFile(const std::string& path, FileAccess access, FileDisposition disposition,
+                    FileShare share) {
+    return win32::CreateFileWith(path, access, disposition, share, FILE_ATTRIBUTE_NORMAL);
 }
 
 bool ReadFile(FileHandle file, void* buffer, std::size_t size, std::size_t& read) {
@@ -53,7 +66,9 @@ bool WriteFile(FileHandle file, const void* buffer, std::size_t size, std::size_
 bool SeekFile(FileHandle file, std::int64_t offset, SeekOrigin origin, std::int64_t& position) {
     LARGE_INTEGER dist, now;
     dist.QuadPart = offset;
-    DWORD method = origin == SeekOrigin::Begin ? FILE_BEGIN : origin == SeekOrigin::Current ? FILE_CURRENT : FILE_END;
+    DWORD method = origin == SeekOrigin::Begin     ? FILE_BEGIN
+                   : origin == SeekOrigin::Current ? FILE_CURRENT
+                                                   : FILE_END;
     if (!::SetFilePointerEx(ToHandle(file), dist, &now, method)) return false;
     position = now.QuadPart;
     return true;
@@ -66,9 +81,15 @@ bool FileSize(FileHandle file, std::int64_t& size) {
     return true;
 }
 
-bool FlushFile(FileHandle file) { return ::FlushFileBuffers(ToHandle(file)) != FALSE; }
-bool SetEndOfFile(FileHandle file) { return ::SetEndOfFile(ToHandle(file)) != FALSE; }
-bool CloseFile(FileHandle file) { return ::CloseHandle(ToHandle(file)) != FALSE; }
+bool FlushFile(FileHandle file) {
+    return ::FlushFileBuffers(ToHandle(file)) != FALSE;
+}
+bool SetEndOfFile(FileHandle file) {
+    return ::SetEndOfFile(ToHandle(file)) != FALSE;
+}
+bool CloseFile(FileHandle file) {
+    return ::CloseHandle(ToHandle(file)) != FALSE;
+}
 
 bool FileExists(const std::string& path) {
     DWORD a = ::GetFileAttributesW(Wide(path).c_str());
@@ -80,7 +101,9 @@ bool DirectoryExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DeleteFile(const std::string& path) { return ::DeleteFileW(Wide(path).c_str()) != FALSE; }
+bool DeleteFile(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) != FALSE;
+}
 
 bool RenameFile(const std::string& from, const std::string& to, bool replaceExisting) {
     DWORD flags = MOVEFILE_COPY_ALLOWED | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
@@ -91,9 +114,15 @@ bool CopyFile(const std::string& from, const std::string& to, bool failIfExists)
     return ::CopyFileW(Wide(from).c_str(), Wide(to).c_str(), failIfExists ? TRUE : FALSE) != FALSE;
 }
 
-bool CreateDirectory(const std::string& path) { return ::CreateDirectoryW(Wide(path).c_str(), nullptr) != FALSE; }
-bool RemoveDirectory(const std::string& path) { return ::RemoveDirectoryW(Wide(path).c_str()) != FALSE; }
+bool CreateDirectory(const std::string& path) {
+    return ::CreateDirectoryW(Wide(path).c_str(), nullptr) != FALSE;
+}
+bool RemoveDirectory(const std::string& path) {
+    return ::RemoveDirectoryW(Wide(path).c_str()) != FALSE;
+}
 
-char PathSeparator() { return '\\'; }
+char PathSeparator() {
+    return '\\';
+}
 
-}  // namespace platform
+} // namespace platform

@@ -9,9 +9,12 @@
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
+#include "support/ExpectedReport.h"
 #include "support/TempDir.h"
 
 namespace {
+
+using testing_support::ExpectedReport;
 
 using bridge::SettingsField;
 using fakes::Cas;
@@ -32,15 +35,6 @@ const std::string kTwoGoods =
 const std::string kSend = std::string("Przesyłanietowarów"_pl);
 const std::string kDelete = std::string("UsuwanieWszystkichTowarów"_pl);
 const std::string kTest = std::string("SprawdzeniePołączenia"_pl);
-
-std::string ReportBytes(const std::string& type, const std::string& message) {
-    std::string r = "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
-                    "<Raport operacja=\"Konfiguracja\" xmlns=\"http://www.insert.com.pl/UF/Raport.xsd\">\r\n"
-                    " <Status>\r\n <Typ>" +
-                    type + "</Typ>\r\n";
-    if (!message.empty()) r += std::string(" <Treść>"_pl) + message + std::string("</Treść>\r\n"_pl);
-    return r + " </Status>\r\n</Raport>\r\n<!-- vi: set encoding=utf-8 ts=4: -->\r\n";
-}
 
 const std::string kLoadedHeader =
     "<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n"
@@ -97,7 +91,7 @@ TEST_F(FrmSubiektTest, SendWritesGoodsFileRunsSenderAndReportsOk) {
     EXPECT_EQ(runner.Calls[0].Arguments, std::vector<std::string>{"Plufeed.XML"});
     EXPECT_EQ(runner.Calls[0].WorkDir, program.Cp1250() + platform::PathSeparator());
     EXPECT_GT(view.KeptAlive, 0);
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
     EXPECT_FALSE(Has(program, "Cascale.log"));
     EXPECT_FALSE(Has(program, "Cascale.err"));
     EXPECT_TRUE(view.Closed);
@@ -127,7 +121,7 @@ TEST_F(FrmSubiektTest, ManyGoodsReachTheGoodsFileWholeAndInOrder) {
     EXPECT_EQ(program.Read("Plufeed.XML"),
               LoadedHeader("WYSYLKA") + records + " </DANE> \r\n</CAS_POLSKA>\r\n");
     EXPECT_EQ(Files(program), std::vector<std::string>{"Plufeed.XML"});
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
 }
 
 TEST_F(FrmSubiektTest, OperationsOtherThanSendLeaveNoGoodsFileBehind) {
@@ -155,7 +149,7 @@ TEST_F(FrmSubiektTest, DeleteSendsHeaderWithDeleteActionWhateverTheRequestHeld) 
               LoadedHeader("KASOWANIE") +
                   "<Record PLUSTART=\"1\" PLUKONIEC=\"9999\" /> </DANE> </CAS_POLSKA>\r\n");
     EXPECT_EQ(runner.Calls.size(), 1u);
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
     EXPECT_TRUE(view.Closed);
 }
 
@@ -176,7 +170,7 @@ TEST_P(SenderOutcome, ReportFollowsErrorFileThenStartThenExitCode) {
     runner.Outcome = c.Outcome;
     if (c.ErrorFile) runner.WhileRunning = [&] { program.Write("Cascale.err", c.ErrorFile); };
     Run(Request(kSend, kTwoGoods));
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("C", c.Message));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("C", c.Message));
     EXPECT_FALSE(Has(program, "Cascale.err"));
     EXPECT_TRUE(view.Closed);
 }
@@ -276,7 +270,7 @@ TEST_F(FrmSubiektTest, LoadedSettingsAreUpperCasedAndCountAsAChange) {
 
 TEST_F(FrmSubiektTest, ConnectionTestOperationReportsAndCloses) {
     Run(Request(kTest));
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
     EXPECT_TRUE(view.Closed);
     EXPECT_TRUE(form->ConnectionTested());
     // The model came from the file ("LP 1.6"), with no entry picked: its key is (100, 16).
@@ -288,7 +282,7 @@ TEST_F(FrmSubiektTest, ConnectionTestOperationReportsAndCloses) {
     view = fakes::FakeView{};
     form = MakeForm();
     Run(Request(kTest));
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("C", "Brak Komunikacji"));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("C", "Brak Komunikacji"));
     EXPECT_TRUE(view.Closed);
 }
 
@@ -380,19 +374,19 @@ TEST_F(FrmSubiektTest, OkAfterTestSavesChangedSettingsWithoutAsking) {
         current.Read("PROG_KOM.CFG"),
         "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n  <CAS-POLSKA WAGA=\"Waga &quot;A&amp;B&quot;\" "
         "MODEL=\"CL5000\" IP=\"10.10.1.233\" PORT=\"20304\" TIMEOUT=\"5000\" RETRY=\"3\"/>\r\n");
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
     EXPECT_TRUE(view.Closed);
 }
 
 TEST_F(FrmSubiektTest, OkWithUnchangedSettingsDoesNotSave) {
     form->Button1Click(); // answered Yes
     EXPECT_FALSE(Has(current, "PROG_KOM.CFG"));
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("OK", ""));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("OK", ""));
 }
 
 TEST_F(FrmSubiektTest, CancelReportsTheInterruption) {
     form->Button2Click();
-    EXPECT_EQ(current.Read("Raport.xml"), ReportBytes("C", "Przerwano dzialanie programu"));
+    EXPECT_EQ(current.Read("Raport.xml"), ExpectedReport("C", "Przerwano dzialanie programu"));
     EXPECT_TRUE(view.Closed);
 }
 

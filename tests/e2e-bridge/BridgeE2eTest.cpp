@@ -12,11 +12,14 @@
 #include "platform/Cp1250.h"
 #include "platform/Process.h"
 #include "platform/System.h"
+#include "support/ExpectedReport.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using testing_support::ExpectedReport;
 
 const fs::path kBin = VX_INSTALL_BIN;
 
@@ -47,15 +50,6 @@ std::string Header(int port, std::string_view action) {
            std::string(action) +
            "</AKCJA>\r\n <TYPDANYCH>PLU</TYPDANYCH>\r\n </Komunikacja>\r\n"
            " <DEFAULT DEPARTMENT=\"1\" PLUTYPE=\"1\" />\r\n <DANE> \r\n";
-}
-
-std::string Report(const std::string& type, const std::string& message = {}) {
-    std::string r = "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
-                    "<Raport operacja=\"Konfiguracja\" xmlns=\"http://www.insert.com.pl/UF/Raport.xsd\">\r\n"
-                    " <Status>\r\n <Typ>" +
-                    type + "</Typ>\r\n";
-    if (!message.empty()) r += std::string(" <Treść>"_pl) + message + std::string("</Treść>\r\n"_pl);
-    return r + " </Status>\r\n</Raport>\r\n<!-- vi: set encoding=utf-8 ts=4: -->\r\n";
 }
 
 std::string ReadBytes(const fs::path& p) {
@@ -148,7 +142,7 @@ TEST_F(BridgeE2e, SendPutsTheGoodsOnTheScale) {
                               "<REKORD  PLU=\"2\" NAZWA01=\"MLEKO &amp; MIóD\" UNITPRICE=\"300\" "
                               "BARCODE1=\"5900000000001\"/>\r\n"
                               " </DANE> \r\n</CAS_POLSKA>\r\n"_pl));
-    EXPECT_EQ(RaportXml(), Report("OK"));
+    EXPECT_EQ(RaportXml(), ExpectedReport("OK"));
     std::string table = PluTable(port);
     EXPECT_NE(table.find(std::string("1;SER żółTY;ŁóDź;420;2"_pl)), std::string::npos) << table;
     EXPECT_NE(table.find(std::string("2;MLEKO & MIóD;;300;;;5900000000001"_pl)), std::string::npos) << table;
@@ -166,7 +160,7 @@ TEST_F(BridgeE2e, DeleteAllEmptiesTheScale) {
     ASSERT_EQ(RunPondero(), 0);
     EXPECT_EQ(Plufeed(), Header(port, "KASOWANIE") +
                              "<Record PLUSTART=\"1\" PLUKONIEC=\"9999\" /> </DANE> </CAS_POLSKA>\r\n");
-    EXPECT_EQ(RaportXml(), Report("OK"));
+    EXPECT_EQ(RaportXml(), ExpectedReport("OK"));
     EXPECT_EQ(PluTable(port), "");
 }
 
@@ -190,13 +184,13 @@ TEST_F(BridgeE2e, ConnectionTestWithTheScaleUpAndDown) {
     WriteBytes(current.Path() / "Prog_kom.cfg", Settings(port));
     WriteBytes(current.Path() / "ster_uni.xml", Request("SprawdzeniePołączenia"_pl));
     ASSERT_EQ(RunPondero(), 0);
-    EXPECT_EQ(RaportXml(), Report("OK"));
+    EXPECT_EQ(RaportXml(), ExpectedReport("OK"));
 
     scale->Kill();
     scale->Wait(5000);
     scale.reset();
     ASSERT_EQ(RunPondero(), 0);
-    EXPECT_EQ(RaportXml(), Report("C", "Brak Komunikacji"));
+    EXPECT_EQ(RaportXml(), ExpectedReport("C", "Brak Komunikacji"));
 }
 
 TEST_F(BridgeE2e, ConfigurationLeftThroughTheCloseBoxChangesNothing) {
